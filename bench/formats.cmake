@@ -1,0 +1,1 @@
+# benchmarks of the page reader and writer

@@ -1,0 +1,1 @@
+# benchmark of the script interpreter against Lua
