@@ -13,8 +13,12 @@ std::size_t CharLength(std::string_view text, std::size_t pos) {
 
 std::size_t FindShiftJis(std::string_view text, std::string_view needle) {
   if (needle.empty()) return 0;
-  for (std::size_t pos = 0; pos + needle.size() <= text.size(); pos += CharLength(text, pos)) {
-    if (text.compare(pos, needle.size(), needle) == 0) return pos;
+  // Find byte matches quickly, then accept the first one that starts on a
+  // character boundary; the boundary walk only ever moves forward.
+  std::size_t boundary = 0;
+  for (std::size_t hit = text.find(needle); hit != std::string_view::npos; hit = text.find(needle, hit + 1)) {
+    while (boundary < hit) boundary += CharLength(text, boundary);
+    if (boundary == hit) return hit;
   }
   return std::string_view::npos;
 }
