@@ -32,7 +32,10 @@ std::optional<std::int32_t> ParseInteger(std::string_view text) {
 }
 
 std::string NotAnIntegerMessage(std::string_view text) {
-  return "'" + Utf8FromShiftJis(text) + "' は整数ではありません";
+  std::string message = "'";
+  message += Utf8FromShiftJis(text);
+  message += "' は整数ではありません";
+  return message;
 }
 
 } // namespace zt
