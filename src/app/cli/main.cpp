@@ -26,6 +26,12 @@ constexpr Command kCommands[] = {
      zt::cli::RunConvert},
     {"sjis", "sjis FILE [--detect]\n      print the file converted to Shift-JIS, or its character code number",
      zt::cli::RunSjis},
+#ifdef ZT_CLI_RENDER
+    {"render",
+     "render FILE [--stage N] --out PNG [--pattern PATH] [--mini] [--marks] [--chars] [--password PW]\n"
+     "      draw stage N (1 to 4, default 1) as the map view draws it, 180 x 30 cells, into a PNG picture",
+     zt::cli::RunRender},
+#endif
 };
 
 void PrintUsage(std::ostream& out) {

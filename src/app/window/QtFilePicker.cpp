@@ -1,0 +1,51 @@
+#include "app/window/QtFilePicker.h"
+
+#include "editor/pattern/PatternChooserDialog.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace zt {
+
+QStringList QtFilters(const std::string& filter) {
+  const QStringList parts = QString::fromStdString(filter).split('|');
+  QStringList filters;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
+    for (QString& pattern : patterns)
+      if (pattern == "*.*") pattern = "*";
+    filters << parts[i] + " (" + patterns.join(' ') + ")";
+  }
+  return filters;
+}
+
+std::optional<FileChoice> QtFilePicker::Run(const FileDialogRequest& request, bool save) {
+  QFileDialog dialog(parent_);
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  const QStringList filters = QtFilters(request.filter);
+  dialog.setNameFilters(filters);
+  const QFileInfo initial(QString::fromStdString(request.initialPath));
+  if (initial.fileName().contains('*')) {
+    if (!initial.path().isEmpty() && initial.path() != ".") dialog.setDirectory(initial.path());
+  } else if (!request.initialPath.empty()) {
+    dialog.selectFile(initial.absoluteFilePath());
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  FileChoice choice;
+  choice.path = QDir::cleanPath(dialog.selectedFiles().front()).toStdString();
+  choice.filterIndex = static_cast<int>(std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter())));
+  return choice;
+}
+
+std::optional<FileChoice> QtFilePicker::OpenFile(const FileDialogRequest& request) { return Run(request, false); }
+
+std::optional<FileChoice> QtFilePicker::SaveFile(const FileDialogRequest& request) { return Run(request, true); }
+
+std::optional<std::string> QtFilePicker::ChoosePattern(const std::string& imageFolder) {
+  PatternChooserDialog chooser(dialogs_, parent_);
+  return chooser.ChoosePattern(imageFolder);
+}
+
+} // namespace zt
