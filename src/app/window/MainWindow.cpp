@@ -171,7 +171,8 @@ void MainWindow::BuildDocks() {
 void MainWindow::BuildSelectorBar() {
   stageSelector_ = new QComboBox(this);
   stageSelector_->setObjectName("TBXComboBoxItem1");
-  stageSelector_->setFixedWidth(74);
+  stageSelector_->setMinimumWidth(74);
+  stageSelector_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   stageSelector_->setToolTip(QString::fromUtf8("ステージ選択"));
   stageSelector_->setStatusTip(QString::fromUtf8("ステージを選択します。"));
   stageSelector_->setEnabled(false);

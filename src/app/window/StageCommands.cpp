@@ -21,6 +21,7 @@ constexpr const char* kSelectorItems[] = {"ステージ１", "ステージ２", 
 } // namespace
 
 void StageCommands::EnableFor(StageType type) {
+  window_.stageSelector().setEnabled(true);
   CommandTable& commands = window_.commands();
   commands.action(Command::SelSt1)->setEnabled(true);
   for (int i = 1; i < 4; ++i) commands.action(kStageCommands[i])->setEnabled(type != StageType::OneStage);

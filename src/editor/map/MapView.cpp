@@ -100,6 +100,8 @@ void MapView::FloodFill(int x, int y) {
   std::optional<CellRect> limit;
   if (!options_.nuritubushi) limit = viewGeometry().FullyVisibleCells();
   if (!zt::FloodFill(doc_, {x, y}, selectedTile_, limit)) return;
+  // A fill changes the stage like any other edit: closing must offer to save it.
+  doc_.SetModified(true);
   Redraw();
   emit simpleStatusTextChanged(QString::number(timer.nsecsElapsed() / 1000) + ".");
 }
