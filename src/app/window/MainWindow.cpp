@@ -9,6 +9,8 @@
 #include "app/dialogs/SplashWindow.h"
 #include "app/dialogs/Theme.h"
 #include "app/dialogs/WindowPlacement.h"
+#include "app/pages/HtmlSourcePage.h"
+#include "app/pages/TextMapPage.h"
 #include "app/window/AutoRefresh.h"
 #include "app/window/CommandTable.h"
 #include "app/window/DocumentSetup.h"
@@ -27,6 +29,9 @@
 #include "editor/map/MapPage.h"
 #include "editor/map/MapView.h"
 #include "formats/FileError.h"
+#include "formats/HtmlReader.h"
+#include "formats/HtmlWriter.h"
+#include "formats/TextMap.h"
 #include "formats/ProjectFile.h"
 #include "formats/TextFile.h"
 
@@ -145,8 +150,11 @@ void MainWindow::BuildPages() {
   mapPage_->scrollBar1().setFocusPolicy(Qt::NoFocus);
   mapPage_->scrollBar2().setFocusPolicy(Qt::NoFocus);
   pages_->addTab(new QWidget(pages_), QString::fromUtf8("設定(&S)"));
-  pages_->addTab(new QWidget(pages_), QString::fromUtf8("HTMLソース(&S)"));
-  pages_->addTab(new QWidget(pages_), QString::fromUtf8("マップ（テキスト）"));
+  sourcePage_ = new HtmlSourcePage(pages_);
+  pages_->addTab(sourcePage_, QString::fromUtf8("HTMLソース(&S)"));
+  textMapPage_ = new TextMapPage(pages_);
+  textMapPage_->SetColouring(config_.Read(keys::kTextMapColour));
+  pages_->addTab(textMapPage_, QString::fromUtf8("マップ（テキスト）"));
   pages_->leavingPage = [this](int page) { return LeavingPage(page); };
   pages_->enteredPage = [this](int page) { EnteredPage(page); };
   setCentralWidget(pages_);
@@ -266,6 +274,8 @@ void MainWindow::ShowOptions() {
     OptionsDialog::Services services;
     services.mainWindowPosition = [this] { return pos(); };
     options_ = new OptionsDialog(config_, std::move(services), this);
+    connect(options_, &OptionsDialog::TextMapColourChanged, this,
+            [this](bool coloured) { textMapPage_->SetColouring(coloured); });
     connect(options_, &OptionsDialog::SettingsApplied, this, [this](bool chipSizeChanged) {
       UpdateTitle();
       ApplyStayOnTop();
@@ -378,7 +388,7 @@ void MainWindow::RunCommand(const std::function<void()>& command) {
   try {
     command();
   } catch (const std::exception& e) {
-    QMessageBox::critical(this, QString::fromUtf8(kProductName), MessageText(e.what()));
+    dialogs_->Notify(e.what());
   }
 }
 
@@ -390,14 +400,66 @@ std::optional<std::string> MainWindow::AskPassword() {
 
 bool MainWindow::LeavingPage(int page) {
   if (!doc_.loaded) return false;
-  if (page == kMapPage)
-    for (const Command command : {Command::Cut, Command::Copy, Command::Paste})
-      commands_->action(command)->setEnabled(false);
+  switch (page) {
+    case kMapPage:
+      for (const Command command : {Command::Cut, Command::Copy, Command::Paste})
+        commands_->action(command)->setEnabled(false);
+      return true;
+    case kSourcePage: return LeaveSourcePage();
+    // A text map with a missing line keeps its page, so the text is not lost.
+    case kTextMapPage: return CommitTextMap();
+    default: return true;
+  }
+}
+
+bool MainWindow::LeaveSourcePage() {
+  // The page is read back through a working file, as any game page is read.
+  const std::vector<std::string> lines = sourcePage_->Lines();
+  bool completed = false;
+  RunCommand([&] {
+    WriteTextLines("tmp.$$$", lines);
+    sourcePage_->ShowParsing();
+    FileContext context = MakeFileContext();
+    completed = ReadHtml(doc_, "tmp.$$$", context) == ReadOutcome::Completed;
+  });
+  std::remove("tmp.$$$");
+  // A page that could not be read keeps its text and the page stays, so
+  // that the user can correct it.
+  if (!completed) sourcePage_->SetLines(lines);
+  return completed;
+}
+
+bool MainWindow::CommitTextMap() {
+  bool changed = false;
+  if (const auto error = zt::CommitTextMap(doc_, textMapPage_->Lines(), &changed)) {
+    dialogs_->Notify(error->Message());
+    return false;
+  }
+  if (changed) doc_.SetModified(true);
+  RecolourPattern();
+  RedrawMap();
   return true;
 }
 
+void MainWindow::FillTextMap() { textMapPage_->SetLines(zt::FillTextMap(doc_)); }
+
 void MainWindow::EnteredPage(int page) {
-  if (page == kMapPage) mapPage_->setFocus();
+  switch (page) {
+    case kMapPage:
+      mapPage_->setFocus();
+      for (const Command command : {Command::Cut, Command::Copy, Command::Paste})
+        commands_->action(command)->setEnabled(true);
+      break;
+    case kSourcePage: {
+      sourcePage_->SetLines(WriteHtml(doc_, config_.PageOptionsNow()));
+      const std::string note = "注：ヘッダ、フッタは変更しても変わりません。";
+      dialogs_->Log(note);
+      SetStatusText(QString::fromStdString(note));
+      break;
+    }
+    case kTextMapPage: FillTextMap(); break;
+    default: break;
+  }
 }
 
 bool MainWindow::event(QEvent* event) {

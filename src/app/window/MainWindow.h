@@ -24,6 +24,8 @@ class AutoRefresh;
 class CommandTable;
 class DocumentSetup;
 class FileCommands;
+class HtmlSourcePage;
+class TextMapPage;
 class FilePicker;
 class MapPage;
 class MessagePanel;
@@ -70,6 +72,8 @@ class MainWindow : public QMainWindow {
   MessagePanel& messagePanel() { return *messages_; }
   RelatedFilesPanel& relatedFiles() { return *relatedFiles_; }
   PageControl& pages() { return *pages_; }
+  HtmlSourcePage& sourcePage() { return *sourcePage_; }
+  TextMapPage& textMapPage() { return *textMapPage_; }
   QComboBox& stageSelector() { return *stageSelector_; }
   QComboBox& tileSelector() { return *tileSelector_; }
   const RecentFiles& recentFiles() const { return *recentFiles_; }
@@ -80,6 +84,10 @@ class MainWindow : public QMainWindow {
   void RedrawMap();
   // Rebuilds the background-substituted pattern for the current stage.
   void RecolourPattern();
+  // The text map page's text back into the current stage; false (the user
+  // has been told where) when a line is missing.
+  bool CommitTextMap();
+  void FillTextMap();
   void AddRecentFile(const std::string& path);
 
   // Runs a command; an error it raises is shown in a message box and ends it.
@@ -110,6 +118,7 @@ class MainWindow : public QMainWindow {
   void ApplyStayOnTop();
   void ApplyViewOptions(bool chipSizeChanged);
   bool LeavingPage(int page);
+  bool LeaveSourcePage();
   void EnteredPage(int page);
   bool FormCloseQuery();
   void FormClose();
@@ -135,6 +144,8 @@ class MainWindow : public QMainWindow {
   AutoRefresh* autoRefresh_ = nullptr;
   PageControl* pages_ = nullptr;
   MapPage* mapPage_ = nullptr;
+  HtmlSourcePage* sourcePage_ = nullptr;
+  TextMapPage* textMapPage_ = nullptr;
   MessagePanel* messages_ = nullptr;
   RelatedFilesPanel* relatedFiles_ = nullptr;
   StatusLine* status_ = nullptr;

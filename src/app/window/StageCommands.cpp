@@ -4,6 +4,7 @@
 #include "app/window/DocumentSetup.h"
 #include "app/window/FilePicker.h"
 #include "app/window/MainWindow.h"
+#include "app/window/PageControl.h"
 #include "app/config/AppConfig.h"
 #include "editor/map/MapPage.h"
 #include "editor/map/MapView.h"
@@ -74,15 +75,29 @@ void StageCommands::ConvertType(StageType type) {
   window_.RedrawMap();
 }
 
+void StageCommands::ShowChosen(int index) {
+  window_.commands().action(kStageCommands[index])->setChecked(true);
+  QComboBox& selector = window_.stageSelector();
+  const QSignalBlocker quiet(selector);
+  selector.setCurrentIndex(index);
+}
+
 void StageCommands::SelectStage(int index) {
   if (index < 0 || index > 3) return;
-  window_.commands().action(kStageCommands[index])->setChecked(true);
-  {
-    QComboBox& selector = window_.stageSelector();
-    const QSignalBlocker quiet(selector);
-    selector.setCurrentIndex(index);
+  StageDocument& doc = window_.document();
+  ShowChosen(index);
+  if (window_.currentPage() == kTextMapPage) {
+    // The text of the stage shown goes back into it first; after an error
+    // that stage stays, and so do its check mark and selector item.
+    if (!window_.CommitTextMap()) {
+      ShowChosen(doc.currentStage);
+      return;
+    }
+    doc.currentStage = index;
+    window_.FillTextMap();
+    return;
   }
-  window_.document().currentStage = index;
+  doc.currentStage = index;
   window_.RecolourPattern();
   window_.RedrawMap();
 }

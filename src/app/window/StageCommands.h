@@ -22,6 +22,9 @@ class StageCommands {
   void SetSelectorItems(int count);
 
  private:
+  // The check mark and the selector item of a stage.
+  void ShowChosen(int index);
+
   MainWindow& window_;
 };
 
