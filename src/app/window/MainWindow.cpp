@@ -147,6 +147,7 @@ void MainWindow::BuildPages() {
   // which would turn the arrow keys that scroll the map into other moves.
   pages_->tabBar()->setFocusPolicy(Qt::NoFocus);
   mapPage_->setFocusPolicy(Qt::StrongFocus);
+  mapPage_->view().setFocusPolicy(Qt::ClickFocus);
   mapPage_->scrollBar1().setFocusPolicy(Qt::NoFocus);
   mapPage_->scrollBar2().setFocusPolicy(Qt::NoFocus);
   pages_->addTab(new QWidget(pages_), QString::fromUtf8("設定(&S)"));
@@ -478,15 +479,18 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   // The arrow keys scroll the map while its page shows, before any control
   // sees them; the key is not consumed. A key the first receiver ignores is
   // passed on to its parents, so only that first delivery counts.
-  QWidget* firstReceiver = QApplication::focusWidget() ? QApplication::focusWidget() : this;
-  if (event->type() == QEvent::KeyPress && watched == firstReceiver && isActiveWindow() &&
-      currentPage() == kMapPage) {
-    switch (static_cast<QKeyEvent*>(event)->key()) {
-      case Qt::Key_Left: mapPage_->ScrollBy(-2, 0); break;
-      case Qt::Key_Right: mapPage_->ScrollBy(2, 0); break;
-      case Qt::Key_Up: mapPage_->ScrollBy(0, -2); break;
-      case Qt::Key_Down: mapPage_->ScrollBy(0, 2); break;
-      default: break;
+  if (event->type() == QEvent::KeyPress && currentPage() == kMapPage) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    QWidget* focus = QApplication::focusWidget();
+    const bool first = widget && widget->window() == this && widget == (focus ? focus : this);
+    if (first) {
+      switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Left: mapPage_->ScrollBy(-2, 0); break;
+        case Qt::Key_Right: mapPage_->ScrollBy(2, 0); break;
+        case Qt::Key_Up: mapPage_->ScrollBy(0, -2); break;
+        case Qt::Key_Down: mapPage_->ScrollBy(0, 2); break;
+        default: break;
+      }
     }
   }
   return QMainWindow::eventFilter(watched, event);
