@@ -9,6 +9,7 @@ namespace zt::cli {
 int RunDump(const std::vector<std::string>& words);
 int RunConvert(const std::vector<std::string>& words);
 int RunSjis(const std::vector<std::string>& words);
+int RunScript(const std::vector<std::string>& words);
 #ifdef ZT_CLI_RENDER
 int RunRender(const std::vector<std::string>& words);
 #endif

@@ -26,6 +26,11 @@ constexpr Command kCommands[] = {
      zt::cli::RunConvert},
     {"sjis", "sjis FILE [--detect]\n      print the file converted to Shift-JIS, or its character code number",
      zt::cli::RunSjis},
+    {"script",
+     "script PPA [FILE] [--out OUT] [--define NAME]... [--allow-exec] [--password PW] [--encrypt PW]\n"
+     "      run the map script PPA on FILE (or on a new four-stage document) and write the result to OUT;\n"
+     "      programs are started only with --allow-exec",
+     zt::cli::RunScript},
 #ifdef ZT_CLI_RENDER
     {"render",
      "render FILE [--stage N] --out PNG [--pattern PATH] [--mini] [--marks] [--chars] [--password PW]\n"

@@ -1,7 +1,10 @@
 #include "app/window/DocumentSetup.h"
 
 #include "app/config/AppConfig.h"
+#include "app/settings/SettingsPage.h"
+#include "app/window/AccessoryWindows.h"
 #include "app/window/AutoRefresh.h"
+#include "app/window/PageControl.h"
 #include "app/window/MainWindow.h"
 #include "app/window/ProgramFolder.h"
 #include "app/window/RelatedFilesPanel.h"
@@ -48,8 +51,11 @@ void DocumentSetup::LoadDocumentImages() {
   window_.UpdateTitle();
   window_.autoRefresh().Apply(window_.config().Read(keys::kAutoReload));
   view.Redraw();
+  window_.accessories().DocumentLoaded();
   GoStartingPlace();
   FillRelatedFiles();
+  // A document read while the settings page shows is shown there too.
+  if (window_.currentPage() == kSettingsPage) window_.settingsPage().ShowSettings(doc);
 }
 
 void DocumentSetup::ReloadPattern() {
@@ -58,6 +64,7 @@ void DocumentSetup::ReloadPattern() {
   LoadPatternPicture();
   window_.RecolourPattern();
   window_.mapPage().view().Redraw();
+  window_.accessories().PatternReloaded();
 }
 
 void DocumentSetup::StartNewDocument(const std::string& patternPath) {
@@ -66,6 +73,7 @@ void DocumentSetup::StartNewDocument(const std::string& patternPath) {
   doc.documentName = kUntitled;
   doc.SetStageBackground(0, {0, 255, 255});
   doc.bookmarks.clear();
+  window_.accessories().BookmarksChanged();
   window_.mapPage().view().SelectTile(0);
   LoadDocumentImages();
   LoadHeaderFooter(doc, window_.config().FileSettingsNow());

@@ -57,6 +57,7 @@ void FileCommands::MakeHtmlFile() {
   if (!choice) return;
   std::string path = choice->path;
   if (ExtractFileExt(path).empty()) path += ".html";
+  window_.TakeSettings();
   WriteTextLines(path, WriteHtml(doc, window_.config().PageOptionsNow()));
   window_.SetStatusText(QString::fromStdString("HTML作成完了 -> " + doc.documentName));
   window_.AddRecentFile(choice->path);

@@ -11,6 +11,8 @@
 #include "app/dialogs/WindowPlacement.h"
 #include "app/pages/HtmlSourcePage.h"
 #include "app/pages/TextMapPage.h"
+#include "app/settings/SettingsPage.h"
+#include "app/window/AccessoryWindows.h"
 #include "app/window/AutoRefresh.h"
 #include "app/window/CommandTable.h"
 #include "app/window/DocumentSetup.h"
@@ -26,6 +28,7 @@
 #include "app/window/WindowHooks.h"
 #include "document/Cp932Codec.h"
 #include "document/ProductInfo.h"
+#include "editor/edit/MapEditCommands.h"
 #include "editor/map/MapPage.h"
 #include "editor/map/MapView.h"
 #include "formats/FileError.h"
@@ -44,6 +47,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QScrollBar>
@@ -89,7 +93,11 @@ MainWindow::MainWindow(AppConfig& config, WindowServices services, QWidget* pare
   }
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  // The accessory windows watch the map page, so they go first.
+  delete accessories_;
+  accessories_ = nullptr;
+}
 
 void MainWindow::FormCreate(SplashWindow& splash) {
   const auto gauge = [&splash](int position) { splash.SetGauge(position); };
@@ -107,7 +115,11 @@ void MainWindow::FormCreate(SplashWindow& splash) {
   BuildDocks();
   BuildSelectorBar();
   autoRefresh_ = new AutoRefresh(*commands_, [this] { RedrawMap(); }, this);
+  mapEdit_ = new MapEditCommands(doc_, *mapPage_, pattern_, *dialogs_, this);
+  accessories_ = new AccessoryWindows(*this);
   BindCommands();
+  BindEditCommands();
+  accessories_->BindCommands();
   commands_->BuildMenusAndToolbars();
   const bool draggable = config_.Read(keys::kAllowDrag);
   commands_->action(Command::FixTool)->setChecked(!draggable);
@@ -127,6 +139,9 @@ void MainWindow::FormCreate(SplashWindow& splash) {
   pages_->SetTabSide(config_.Read(keys::kTabPosition));
   ApplyViewOptions(true);
   gauge(47);
+  // The document starts from the settings controls, map-type ones included.
+  doc_.stageType = StageType::MapStage;
+  settingsPage_->TakeAllSettings(doc_);
   doc_.stageType = StageType::OneStage;
   gauge(62);
   BuildLinksMenu();
@@ -134,6 +149,7 @@ void MainWindow::FormCreate(SplashWindow& splash) {
   recentFiles_->Load(config_);
   BuildRecentFilesMenu();
   gauge(90);
+  accessories_->RestoreVisibility();
   messages_->setVisible(config_.Read(keys::kMessagePanel));
   gauge(100);
   UpdateTitle();
@@ -150,7 +166,8 @@ void MainWindow::BuildPages() {
   mapPage_->view().setFocusPolicy(Qt::ClickFocus);
   mapPage_->scrollBar1().setFocusPolicy(Qt::NoFocus);
   mapPage_->scrollBar2().setFocusPolicy(Qt::NoFocus);
-  pages_->addTab(new QWidget(pages_), QString::fromUtf8("設定(&S)"));
+  settingsPage_ = new SettingsPage(pages_);
+  pages_->addTab(settingsPage_, QString::fromUtf8("設定(&S)"));
   sourcePage_ = new HtmlSourcePage(pages_);
   pages_->addTab(sourcePage_, QString::fromUtf8("HTMLソース(&S)"));
   textMapPage_ = new TextMapPage(pages_);
@@ -243,6 +260,7 @@ void MainWindow::BindCommands() {
   bind(Command::Refresh, [this] {
     mapPage_->UpdateMapStatus();
     mapPage_->view().Redraw();
+    accessories_->StageChanged();
     dialogs_->Log("Refresh..");
   });
   bind(Command::TBItem47, [this] { messages_->Toggle(); });
@@ -268,6 +286,28 @@ void MainWindow::BindCommands() {
     if (!about_) about_ = new AboutBox(this);
     about_->Present();
   });
+}
+
+void MainWindow::BindEditCommands() {
+  CommandTable& c = *commands_;
+  MapEditCommands& edit = *mapEdit_;
+  QPlainTextEdit& source = sourcePage_->editor();
+  // On the HTML source page the clipboard commands act on its text.
+  const auto onSource = [this] { return currentPage() == kSourcePage; };
+  c.Bind(Command::Cut, [&edit, &source, onSource] { onSource() ? source.cut() : edit.Cut(); });
+  c.Bind(Command::Copy, [&edit, &source, onSource] { onSource() ? source.copy() : edit.Copy(); });
+  c.Bind(Command::Paste, [&edit, &source, onSource] { onSource() ? source.paste() : edit.Paste(); });
+  c.Bind(Command::Deleted, [&edit] { edit.Deleted(); });
+  c.Bind(Command::Undo, [&edit] { edit.Undo(); });
+  c.Bind(Command::N24, [&edit] { edit.N24Click(); });
+  c.Bind(Command::C1, [&edit] { edit.C1Click(); });
+  c.Bind(Command::Action2, [&edit] { edit.C1Click(); });
+  connect(&edit, &MapEditCommands::undoAvailable, c.action(Command::Undo), &QAction::setEnabled);
+  connect(&edit, &MapEditCommands::cellsChanged, this, [this] { accessories_->StageChanged(); });
+  connect(&edit, &MapEditCommands::parametersChanged, this, [this] {
+    if (currentPage() == kSettingsPage) settingsPage_->ShowSettings(doc_);
+  });
+  c.action(Command::Undo)->setEnabled(edit.canUndo());
 }
 
 void MainWindow::ShowOptions() {
@@ -301,6 +341,7 @@ void MainWindow::ApplyViewOptions(bool chipSizeChanged) {
   options.ugokuyukaView = config_.Read(keys::kPlatformView);
   options.nuritubushi = config_.Read(keys::kFillEverywhere);
   view.SetOptions(options);
+  if (accessories_) accessories_->ViewOptionsChanged();
 }
 
 void MainWindow::BuildRecentFilesMenu() {
@@ -354,6 +395,7 @@ void MainWindow::PlaceWindow() {
 }
 
 void MainWindow::ApplyStayOnTop() {
+  if (accessories_) accessories_->ApplyStayOnTop();
   const bool onTop = config_.Read(keys::kStayTop);
   if (onTop == bool(windowFlags() & Qt::WindowStaysOnTopHint)) return;
   const bool wasVisible = isVisible();
@@ -406,11 +448,24 @@ bool MainWindow::LeavingPage(int page) {
       for (const Command command : {Command::Cut, Command::Copy, Command::Paste})
         commands_->action(command)->setEnabled(false);
       return true;
+    case kSettingsPage: LeaveSettingsPage(); return true;
     case kSourcePage: return LeaveSourcePage();
     // A text map with a missing line keeps its page, so the text is not lost.
     case kTextMapPage: return CommitTextMap();
     default: return true;
   }
+}
+
+void MainWindow::TakeSettings() { settingsPage_->TakeSettings(doc_); }
+
+void MainWindow::LeaveSettingsPage() {
+  settingsPage_->TakeSettings(doc_);
+  if (settingsPage_->BackgroundChanged(doc_)) {
+    RecolourPattern();
+    RedrawMap();
+  }
+  // Leaving the page counts as an edit, whether or not anything changed.
+  doc_.SetModified(true);
 }
 
 bool MainWindow::LeaveSourcePage() {
@@ -458,6 +513,7 @@ void MainWindow::EnteredPage(int page) {
       SetStatusText(QString::fromStdString(note));
       break;
     }
+    case kSettingsPage: settingsPage_->ShowSettings(doc_); break;
     case kTextMapPage: FillTextMap(); break;
     default: break;
   }
@@ -526,7 +582,8 @@ void MainWindow::FormClose() {
     config_.Write(keys::kWindowPosY, y());
   }
   if (const int ticked = autoRefresh_->Ticked(); ticked >= 0) config_.Write(keys::kAutoReload, ticked);
-  config_.Write(keys::kShowPositionWindow, false);
+  accessories_->StoreVisibility();
+  accessories_->StopScript();
   if (!isMaximized()) {
     config_.Write(keys::kWindowWidth, width());
     config_.Write(keys::kWindowHeight, height());

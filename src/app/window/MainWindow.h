@@ -19,11 +19,13 @@ class QTimer;
 namespace zt {
 
 class AboutBox;
+class AccessoryWindows;
 class AppConfig;
 class AutoRefresh;
 class CommandTable;
 class DocumentSetup;
 class FileCommands;
+class MapEditCommands;
 class HtmlSourcePage;
 class TextMapPage;
 class FilePicker;
@@ -34,6 +36,7 @@ class PageControl;
 class PasswordDialog;
 class RecentFiles;
 class RelatedFilesPanel;
+class SettingsPage;
 class SplashWindow;
 class StageCommands;
 class StatusLine;
@@ -69,6 +72,11 @@ class MainWindow : public QMainWindow {
   StageCommands& stageCommands() { return *stageCommands_; }
   DocumentSetup& documentSetup() { return *documentSetup_; }
   AutoRefresh& autoRefresh() { return *autoRefresh_; }
+  MapEditCommands& mapEdit() { return *mapEdit_; }
+  AccessoryWindows& accessories() { return *accessories_; }
+  SettingsPage& settingsPage() { return *settingsPage_; }
+  // The settings controls into the document (before anything is written).
+  void TakeSettings();
   MessagePanel& messagePanel() { return *messages_; }
   RelatedFilesPanel& relatedFiles() { return *relatedFiles_; }
   PageControl& pages() { return *pages_; }
@@ -112,6 +120,7 @@ class MainWindow : public QMainWindow {
   void BuildDocks();
   void BuildSelectorBar();
   void BindCommands();
+  void BindEditCommands();
   void BuildRecentFilesMenu();
   void BuildLinksMenu();
   void PlaceWindow();
@@ -119,6 +128,7 @@ class MainWindow : public QMainWindow {
   void ApplyViewOptions(bool chipSizeChanged);
   bool LeavingPage(int page);
   bool LeaveSourcePage();
+  void LeaveSettingsPage();
   void EnteredPage(int page);
   bool FormCloseQuery();
   void FormClose();
@@ -142,6 +152,9 @@ class MainWindow : public QMainWindow {
 
   CommandTable* commands_ = nullptr;
   AutoRefresh* autoRefresh_ = nullptr;
+  MapEditCommands* mapEdit_ = nullptr;
+  AccessoryWindows* accessories_ = nullptr;
+  SettingsPage* settingsPage_ = nullptr;
   PageControl* pages_ = nullptr;
   MapPage* mapPage_ = nullptr;
   HtmlSourcePage* sourcePage_ = nullptr;

@@ -1,5 +1,6 @@
 #include "app/window/StageCommands.h"
 
+#include "app/window/AccessoryWindows.h"
 #include "app/window/CommandTable.h"
 #include "app/window/DocumentSetup.h"
 #include "app/window/FilePicker.h"
@@ -100,6 +101,7 @@ void StageCommands::SelectStage(int index) {
   doc.currentStage = index;
   window_.RecolourPattern();
   window_.RedrawMap();
+  window_.accessories().StageChanged();
 }
 
 } // namespace zt

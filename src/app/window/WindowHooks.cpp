@@ -2,6 +2,9 @@
 
 #include "app/window/DocumentSetup.h"
 #include "app/window/MainWindow.h"
+#include "app/settings/SettingsPage.h"
+#include "app/window/AccessoryWindows.h"
+#include "app/window/PageControl.h"
 #include "app/window/StageCommands.h"
 
 namespace zt {
@@ -10,9 +13,7 @@ void WindowHooks::SetStageSelectorItems(int count) { window_.stageCommands().Set
 
 void WindowHooks::EnableStageCommands(StageType type) { window_.stageCommands().EnableFor(type); }
 
-// The settings pages come with their own controls; there is nothing to
-// enable while the page holds none.
-void WindowHooks::EnableSettings(StageType) {}
+void WindowHooks::EnableSettings(StageType type) { window_.settingsPage().EnableForType(type); }
 
 void WindowHooks::LoadDocumentImages(StageDocument&) { window_.documentSetup().LoadDocumentImages(); }
 
@@ -21,5 +22,11 @@ void WindowHooks::RedrawMap() { window_.RedrawMap(); }
 void WindowHooks::RefreshWindow() { window_.update(); }
 
 void WindowHooks::AddRecentFile(const std::string& path) { window_.AddRecentFile(path); }
+
+void WindowHooks::BookmarksChanged() { window_.accessories().BookmarksChanged(); }
+
+void WindowHooks::BeforeWriteProject() {
+  if (window_.currentPage() == kSettingsPage) window_.TakeSettings();
+}
 
 } // namespace zt

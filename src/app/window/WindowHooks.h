@@ -18,6 +18,8 @@ class WindowHooks : public EditorHooks {
   void RedrawMap() override;
   void RefreshWindow() override;
   void AddRecentFile(const std::string& path) override;
+  void BookmarksChanged() override;
+  void BeforeWriteProject() override;
 
  private:
   MainWindow& window_;

@@ -1,0 +1,119 @@
+#include "app/window/AccessoryWindows.h"
+
+#include "app/config/AppConfig.h"
+#include "app/window/CommandTable.h"
+#include "app/window/MainWindow.h"
+#include "document/Cp932Codec.h"
+#include "document/ParameterCatalogue.h"
+#include "editor/map/MapPage.h"
+#include "editor/map/MapView.h"
+#include "editor/windows/CoordinateDialog.h"
+#include "editor/windows/OverviewWindow.h"
+#include "editor/windows/Sioriwin.h"
+#include "editor/windows/ToolWindow.h"
+#include "editor/windows/WorldMapEditor.h"
+#include "tools/console/ScriptConsole.h"
+
+#include <QAction>
+
+namespace zt {
+
+AccessoryWindows::AccessoryWindows(MainWindow& window) : QObject(&window), window_(window) {
+  StageDocument& doc = window.document();
+  MapPage& page = window.mapPage();
+  toolWindow_ = new ToolWindow(doc, window.pattern(), page.view(), &window);
+  overview_ = new OverviewWindow(doc, page, &window);
+  coordinates_ = new CoordinateDialog(doc, window.dialogs(), &window);
+  worldMap_ = new WorldMapEditor(
+      doc, window.pattern(), window.worldPicture(),
+      [&window] {
+        return window.config().Read(keys::kHtmlDir) +
+               Utf8FromShiftJis(window.document().Text(ParamId::filename_chizu));
+      },
+      window.dialogs(), &window);
+  bookmarks_ = new Sioriwin(doc, page, window.dialogs(), *window.commands().action(Command::AddSiori), &window);
+  window.addDockWidget(Qt::LeftDockWidgetArea, bookmarks_);
+  console_ = new console::ScriptConsole(
+      doc, {[&window] { window.RedrawMap(); }, [&page](int x, int y) { page.ScrollTo(x, y); }}, &window);
+
+  // Every single-cell write shows in the overview while it is open.
+  doc.onCellWritten = [this](int x, int y, TileCode code) {
+    if (overview_->isVisible()) overview_->OverviewCell(x, y, code);
+  };
+  connect(bookmarks_, &Sioriwin::wentToBookmark, this, &AccessoryWindows::StageChanged);
+}
+
+AccessoryWindows::~AccessoryWindows() {
+  window_.document().onCellWritten = nullptr;
+  delete console_;
+  delete bookmarks_;
+  delete worldMap_;
+  delete coordinates_;
+  delete overview_;
+  delete toolWindow_;
+}
+
+void AccessoryWindows::BindCommands() {
+  CommandTable& commands = window_.commands();
+  const auto whenLoaded = [this](auto toggle) {
+    return [this, toggle] {
+      if (window_.document().loaded) toggle();
+    };
+  };
+  commands.Bind(Command::T1, whenLoaded([this] { toolWindow_->Toggle(); }));
+  commands.Bind(Command::Z1, whenLoaded([this] { overview_->Toggle(); }));
+  commands.Bind(Command::W1, [this] { coordinates_->exec(); });
+  commands.Bind(Command::SelMap, [this] {
+    worldMap_->show();
+    worldMap_->raise();
+    worldMap_->activateWindow();
+  });
+  commands.Bind(Command::ViewSiori, [this] { bookmarks_->Toggle(); });
+  commands.Bind(Command::AddSiori, [this] { bookmarks_->AddSiori(); });
+  commands.Bind(Command::N28, [this] { console_->Present(); });
+  // The world map exists for map-type documents only.
+  commands.action(Command::SelMap)->setEnabled(false);
+}
+
+void AccessoryWindows::RestoreVisibility() { bookmarks_->setVisible(window_.config().Read(keys::kBookmarkPanel)); }
+
+void AccessoryWindows::StoreVisibility() {
+  AppConfig& config = window_.config();
+  config.Write(keys::kShowPositionWindow, overview_->isVisible());
+  config.Write(keys::kBookmarkPanel, !bookmarks_->isHidden());
+}
+
+void AccessoryWindows::DocumentLoaded() {
+  toolWindow_->DrawPalette();
+  toolWindow_->show();
+  if (window_.config().Read(keys::kShowPositionWindow)) overview_->show();
+  if (overview_->isVisible()) overview_->DrawOverview();
+  if (worldMap_->isVisible()) worldMap_->DrawMap();
+  BookmarksChanged();
+}
+
+void AccessoryWindows::PatternReloaded() {
+  toolWindow_->DrawPalette();
+  if (worldMap_->isVisible()) worldMap_->DrawMap();
+}
+
+void AccessoryWindows::ViewOptionsChanged() {
+  if (!window_.document().loaded) return;
+  toolWindow_->DrawPalette();
+  if (overview_->isVisible()) overview_->MoveViewport();
+}
+
+void AccessoryWindows::StageChanged() {
+  if (overview_->isVisible()) overview_->DrawOverview();
+}
+
+void AccessoryWindows::BookmarksChanged() { bookmarks_->ReloadFromDocument(); }
+
+void AccessoryWindows::ApplyStayOnTop() {
+  // The tool window's setting takes effect only while a document is loaded.
+  if (window_.document().loaded) toolWindow_->SetStayOnTop(window_.config().Read(keys::kStayTopToolWindow));
+}
+
+void AccessoryWindows::StopScript() { console_->StopScript(); }
+
+} // namespace zt
