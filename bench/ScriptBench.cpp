@@ -1,6 +1,6 @@
 // Visits every cell of four stages through GetMapValue and SetMapValue, once
 // with the script interpreter and once with Lua 5.4, and prints how many
-// times slower the interpreter is.
+// times slower the interpreter is, and whether both left the same cells.
 
 #include "tools/script/ScriptHost.h"
 #include "tools/script/TPoorPascal.h"
@@ -25,6 +25,12 @@ public:
   char Get(std::int64_t x, std::int64_t y, std::int64_t stage) const { return Inside(x, y, stage) ? cells_[At(x, y, stage)] : '0'; }
   void Set(std::int64_t x, std::int64_t y, std::int64_t stage, char c) {
     if (Inside(x, y, stage)) cells_[At(x, y, stage)] = c;
+  }
+  // Exact as a benchmark counter (a double).
+  std::uint32_t Checksum() const {
+    std::uint32_t sum = 0;
+    for (const char c : cells_) sum = sum * 31 + static_cast<unsigned char>(c);
+    return sum;
   }
 
 private:
@@ -92,6 +98,7 @@ void Interpreter(benchmark::State& state) {
   });
   interpreter.SetSource({std::begin(kScript), std::end(kScript)});
   for (auto _ : state) interpreter.Run();
+  state.counters["cells"] = host.grid.Checksum();
 }
 
 Grid& LuaGrid(lua_State* lua) { return *static_cast<Grid*>(lua_touserdata(lua, lua_upvalueindex(1))); }
@@ -128,21 +135,27 @@ void Lua(benchmark::State& state) {
     lua_pop(lua, 1);
   }
   lua_close(lua);
+  state.counters["cells"] = grid.Checksum();
 }
 
 BENCHMARK(Interpreter)->Unit(benchmark::kMillisecond);
 BENCHMARK(Lua)->Unit(benchmark::kMillisecond);
 
-// Keeps the time per iteration of each benchmark to compare them at the end.
+// Keeps the time per iteration and the cells left by each benchmark to
+// compare them at the end.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
   void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs)
-      if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-        seconds[run.benchmark_name()] = run.real_accumulated_time / static_cast<double>(run.iterations);
+    for (const Run& run : runs) {
+      if (run.run_type != Run::RT_Iteration || run.iterations == 0) continue;
+      seconds[run.benchmark_name()] = run.real_accumulated_time / static_cast<double>(run.iterations);
+      if (const auto cells = run.counters.find("cells"); cells != run.counters.end())
+        checksums[run.benchmark_name()] = cells->second.value;
+    }
     ConsoleReporter::ReportRuns(runs);
   }
   std::map<std::string, double> seconds;
+  std::map<std::string, double> checksums;
 };
 
 } // namespace
@@ -157,5 +170,10 @@ int main(int argc, char** argv) {
   if (interpreter != reporter.seconds.end() && lua != reporter.seconds.end())
     std::printf("interpreter %.2f ms, Lua %.2f ms: the interpreter takes %.2f times as long as Lua (goal: 5)\n",
                 interpreter->second * 1e3, lua->second * 1e3, interpreter->second / lua->second);
+  // Every run does the same to the cells, so both must leave the same ones.
+  if (reporter.checksums.size() == 2 && reporter.checksums["Interpreter"] != reporter.checksums["Lua"]) {
+    std::printf("the interpreter and Lua left different cells\n");
+    return 1;
+  }
   return 0;
 }

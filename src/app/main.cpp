@@ -13,7 +13,6 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8(zt::kProductName));
-  QApplication::setApplicationDisplayName(QString::fromUtf8(zt::kProductName));
 
   zt::AppConfig config(zt::ConfigurationPath(), zt::ProgramFolder());
   const QStringList arguments = QApplication::arguments();

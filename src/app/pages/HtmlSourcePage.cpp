@@ -7,7 +7,6 @@
 #include <QFontDatabase>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QStyle>
 #include <QTextBlock>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -21,18 +20,18 @@ HtmlSourcePage::HtmlSourcePage(QWidget* parent) : QWidget(parent), editor_(new Q
   new HtmlHighlighter(editor_->document());
 
   auto* toolbar = new QToolBar(this);
-  const auto add = [&](const char* name, const char* caption, QStyle::StandardPixmap icon, auto slot) {
-    QAction* action = toolbar->addAction(style()->standardIcon(icon), QString::fromUtf8(caption));
+  toolbar->setObjectName("SourceToolBar");
+  const auto add = [&](const char* name, const char* caption, auto slot) {
+    QAction* action = toolbar->addAction(QString::fromUtf8(caption));
     action->setObjectName(name);
     connect(action, &QAction::triggered, editor_, slot);
-    return action;
   };
-  add("ToolButton19", "切り取り", QStyle::SP_DialogDiscardButton, &QPlainTextEdit::cut);
-  add("ToolButton20", "コピー", QStyle::SP_FileDialogContentsView, &QPlainTextEdit::copy);
-  add("ToolButton21", "貼り付け", QStyle::SP_DialogApplyButton, &QPlainTextEdit::paste);
+  add("ToolButton19", "切り取り", &QPlainTextEdit::cut);
+  add("ToolButton20", "コピー", &QPlainTextEdit::copy);
+  add("ToolButton21", "貼り付け", &QPlainTextEdit::paste);
   toolbar->addSeparator();
-  add("ToolButton23", "元に戻す", QStyle::SP_ArrowBack, &QPlainTextEdit::undo);
-  add("ToolButton1", "やり直し", QStyle::SP_ArrowForward, &QPlainTextEdit::redo);
+  add("ToolButton23", "元に戻す", &QPlainTextEdit::undo);
+  add("ToolButton1", "やり直し", &QPlainTextEdit::redo);
 
   // The editor's own menu `PopupMenu4`.
   editor_->setContextMenuPolicy(Qt::CustomContextMenu);

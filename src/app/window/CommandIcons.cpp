@@ -141,19 +141,25 @@ Draw DrawingFor(Command command) {
   }
 }
 
-} // namespace
-
-QIcon CommandIcon(Command command) {
-  const Draw draw = DrawingFor(command);
-  if (!draw) return {};
+QIcon Painted(Draw draw, bool mirrored) {
   QPixmap pixmap(16, 16);
   pixmap.fill(Qt::transparent);
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(QPen(QColor(40, 40, 40), 1));
+  if (mirrored) painter.setTransform(QTransform(-1, 0, 0, 1, 16, 0));
   draw(painter);
   painter.end();
   return QIcon(pixmap);
 }
+
+} // namespace
+
+QIcon CommandIcon(Command command) {
+  const Draw draw = DrawingFor(command);
+  return draw ? Painted(draw, false) : QIcon();
+}
+
+QIcon RedoIcon() { return Painted(UndoArrow, true); }
 
 } // namespace zt

@@ -14,6 +14,7 @@
 #include "app/settings/SettingsPage.h"
 #include "app/window/AccessoryWindows.h"
 #include "app/window/AutoRefresh.h"
+#include "app/window/CommandIcons.h"
 #include "app/window/CommandTable.h"
 #include "app/window/DocumentSetup.h"
 #include "app/window/FileCommands.h"
@@ -67,6 +68,7 @@ MainWindow::MainWindow(AppConfig& config, WindowServices services, QWidget* pare
       recentFiles_(std::make_unique<RecentFiles>()), fileCommands_(std::make_unique<FileCommands>(*this)),
       stageCommands_(std::make_unique<StageCommands>(*this)), documentSetup_(std::make_unique<DocumentSetup>(*this)) {
   setObjectName("Form1");
+  setWindowIconText(QString::fromUtf8(kProductName));
   SplashWindow splash;
   splash.show();
   splash.SetGauge(0);
@@ -169,6 +171,11 @@ void MainWindow::BuildPages() {
   settingsPage_ = new SettingsPage(pages_);
   pages_->addTab(settingsPage_, QString::fromUtf8("設定(&S)"));
   sourcePage_ = new HtmlSourcePage(pages_);
+  const std::pair<const char*, QIcon> sourceIcons[] = {
+      {"ToolButton19", CommandIcon(Command::Cut)},   {"ToolButton20", CommandIcon(Command::Copy)},
+      {"ToolButton21", CommandIcon(Command::Paste)}, {"ToolButton23", CommandIcon(Command::Undo)},
+      {"ToolButton1", RedoIcon()}};
+  for (const auto& [name, icon] : sourceIcons) sourcePage_->findChild<QAction*>(name)->setIcon(icon);
   pages_->addTab(sourcePage_, QString::fromUtf8("HTMLソース(&S)"));
   textMapPage_ = new TextMapPage(pages_);
   textMapPage_->SetColouring(config_.Read(keys::kTextMapColour));
@@ -413,7 +420,8 @@ void MainWindow::UpdateTitle() {
   const auto title = TitleFor(doc_, config_);
   if (!title) return;
   setWindowTitle(QString::fromStdString(title->title));
-  if (title->alsoTaskBar) QApplication::setApplicationDisplayName(QString::fromStdString(title->title));
+  // The task bar shows the window's icon text.
+  if (title->alsoTaskBar) setWindowIconText(QString::fromStdString(title->title));
 }
 
 void MainWindow::SetStatusText(const QString& text) { status_->SetStatusText(text); }

@@ -1,6 +1,7 @@
 #include "app/window/QtFilePicker.h"
 
 #include "editor/pattern/PatternChooserDialog.h"
+#include "formats/FileFilter.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -9,14 +10,8 @@
 namespace zt {
 
 QStringList QtFilters(const std::string& filter) {
-  const QStringList parts = QString::fromStdString(filter).split('|');
   QStringList filters;
-  for (int i = 0; i + 1 < parts.size(); i += 2) {
-    QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
-    for (QString& pattern : patterns)
-      if (pattern == "*.*") pattern = "*";
-    filters << parts[i] + " (" + patterns.join(' ') + ")";
-  }
+  for (const std::string& entry : NameFilters(filter)) filters << QString::fromStdString(entry);
   return filters;
 }
 

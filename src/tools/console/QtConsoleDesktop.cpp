@@ -1,5 +1,7 @@
 #include "tools/console/QtConsoleDesktop.h"
 
+#include "formats/FileFilter.h"
+
 #include "document/ProductInfo.h"
 #include "tools/script/MessageBoxCodes.h"
 
@@ -24,14 +26,8 @@ QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 // "label|pattern|label|pattern" as Qt's name filters; "*.*" is every file.
 QString QtFilter(const std::string& filter) {
-  const QStringList parts = Text(filter).split('|');
   QStringList filters;
-  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-    QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
-    for (QString& pattern : patterns)
-      if (pattern == "*.*") pattern = "*";
-    filters << parts[i] + " (" + patterns.join(' ') + ")";
-  }
+  for (const std::string& entry : NameFilters(filter)) filters << Text(entry);
   return filters.join(";;");
 }
 

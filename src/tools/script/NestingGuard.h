@@ -13,17 +13,21 @@ public:
   // fit the stack of a user-interface thread with room to spare.
   static constexpr int kMaxNesting = 1000;
 
-  explicit NestingGuard(ScriptContext& context) : context_(context) {
-    if (context_.nesting >= kMaxNesting) throw message::Fail(message::kTooDeep);
-    ++context_.nesting;
+  // With `counts` false the guard does nothing (for parts that are no level).
+  explicit NestingGuard(ScriptContext& context, bool counts = true) : context_(counts ? &context : nullptr) {
+    if (!context_) return;
+    if (context_->nesting >= kMaxNesting) throw message::Fail(message::kTooDeep);
+    ++context_->nesting;
   }
-  ~NestingGuard() { --context_.nesting; }
+  ~NestingGuard() {
+    if (context_) --context_->nesting;
+  }
 
   NestingGuard(const NestingGuard&) = delete;
   NestingGuard& operator=(const NestingGuard&) = delete;
 
 private:
-  ScriptContext& context_;
+  ScriptContext* context_;
 };
 
 } // namespace zt::script

@@ -18,14 +18,9 @@ int ExchangeWithHost(ScriptHost& host, Variable& variable, ObjectAccess mode) {
 
 } // namespace
 
-const SymbolBinding& ScriptContext::Symbols(const Token& token) {
-  // Each table's generation only rises, so their sum changes with any table.
-  const std::uint64_t generation = variables.Generation() + procedures.Generation() + functions.Generation();
-  SymbolBinding& binding = token.binding;
-  if (binding.generation != generation) {
-    binding = {generation, variables.Find(token.key), procedures.Find(token.key), functions.Find(token.key)};
-  }
-  return binding;
+const SymbolBinding& ScriptContext::Bind(const Token& token) {
+  token.binding = {Generation(), variables.Find(token.key), procedures.Find(token.key), functions.Find(token.key)};
+  return token.binding;
 }
 
 void ScriptContext::CheckHostCode(int errorCode) const {

@@ -17,7 +17,16 @@ struct ScriptContext {
   explicit ScriptContext(ScriptHost& scriptHost) : host(&scriptHost) {}
 
   // What the identifier token names in the three tables.
-  const SymbolBinding& Symbols(const Token& token);
+  const SymbolBinding& Symbols(const Token& token) {
+    return token.binding.generation == Generation() ? token.binding : Bind(token);
+  }
+  // Changes whenever any of the three tables changes: each table's generation
+  // only rises, so their sum changes with any of them.
+  std::uint64_t Generation() const {
+    return variables.Generation() + procedures.Generation() + functions.Generation();
+  }
+  // Looks the token's name up again.
+  const SymbolBinding& Bind(const Token& token);
   // Throws the host's message for a non-zero error code.
   void CheckHostCode(int errorCode) const;
   // Brings a host-bound variable up to date before its value is used.

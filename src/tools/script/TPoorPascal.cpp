@@ -48,7 +48,7 @@ void TPoorPascal::Run() {
 
   const RunningScope running(flags);
   const ScriptProgram program(StripComments(source_), context_.variables);
-  executor_.ExecBlock(program.MainBlock());
+  executor_.ExecProgram(program.MainBlock());
 }
 
 bool TPoorPascal::Stop() {

@@ -47,6 +47,11 @@ inline int DepthChange(Word word) {
   }
 }
 
+inline bool IsComparison(Word word) {
+  return word == Word::Equal || word == Word::NotEqual || word == Word::Less || word == Word::LessEqual ||
+         word == Word::Greater || word == Word::GreaterEqual;
+}
+
 // The value type a type word (INTEGER, REAL, STRING) names.
 inline std::optional<ScriptType> TypeNamed(Word word) {
   switch (word) {

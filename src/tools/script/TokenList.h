@@ -1,6 +1,7 @@
 #pragma once
-// A text with its tokens, tokenized once.
+// A text with its tokens, tokenized once, and the texts made from its spans.
 
+#include "tools/script/DerivedTexts.h"
 #include "tools/script/Token.h"
 
 #include <string>
@@ -31,6 +32,9 @@ public:
   // The first IF from `index` on, on any level; Size() when there is none.
   std::size_t NextIf(std::size_t index) const { return index < Size() ? levels_.anyIf[index] : Size(); }
 
+  // Filled as spans of the list are used; the tokens never change.
+  DerivedTexts& Derived() const { return derived_; }
+
 private:
   void FindLevels();
   // One row of NextOnSameLevel answers per word asked for.
@@ -41,6 +45,7 @@ private:
   std::string text_;
   std::vector<Token> tokens_;
   bool allSelfContained_ = true;
+  mutable DerivedTexts derived_;
 };
 
 } // namespace zt::script

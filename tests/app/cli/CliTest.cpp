@@ -1,5 +1,7 @@
 // The command-line tool, run as a separate process.
 
+#include "CliRunner.h"
+
 #include "document/Cp932Codec.h"
 #include "support/TempDir.h"
 
@@ -7,45 +9,15 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <sys/wait.h>
-
 namespace zt {
 namespace {
 
+using test::CliRun;
 using test::TempDir;
 
-struct CliRun {
-  int exitCode;
-  std::string out; // standard output
-  std::string err; // standard error
-};
+CliRun Cli(const TempDir& dir, const std::vector<std::string>& words) { return test::RunCli(dir, words); }
 
-std::string Quote(const std::string& word) {
-  std::string quoted = "'";
-  for (const char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
-CliRun Cli(const TempDir& dir, const std::vector<std::string>& words) {
-  std::string command = std::string("cd ") + Quote(dir.dir()) + " && ASAN_OPTIONS=detect_leaks=0 " + ZT_CLI;
-  for (const std::string& word : words) command += " " + Quote(word);
-  command += " 2>stderr.txt";
-  CliRun run{};
-  FILE* pipe = ::popen(command.c_str(), "r");
-  std::array<char, 4096> buffer{};
-  std::size_t got;
-  while ((got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), got);
-  const int status = ::pclose(pipe);
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.err = dir.Read("stderr.txt");
-  return run;
-}
-
-std::string Tag(const std::string& name, const std::string& value) {
-  return "<PARAM NAME=\"" + name + "\" VALUE=\"" + value + "\">\r\n";
-}
+std::string Tag(const std::string& name, const std::string& value) { return test::PageTag(name, value); }
 
 class CliTest : public ::testing::Test {
  protected:

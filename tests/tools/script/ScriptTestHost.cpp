@@ -19,8 +19,12 @@ int ScriptTestHost::ProcParam(std::string_view procName, int index, std::span<co
   return 0;
 }
 
-int ScriptTestHost::IntFuncParam(std::string_view, int index, std::span<const ScriptArgument>,
+int ScriptTestHost::IntFuncParam(std::string_view, int index, std::span<const ScriptArgument> argument,
                                  std::int64_t& resultValue) {
+  if (index == 6 && onDeclare) {
+    onDeclare(argument[0].strValue);
+    return 0;
+  }
   if (index != 3) return -1;
   resultValue = ++counter;
   return 0;
@@ -46,8 +50,12 @@ std::string ScriptTestHost::ErrorProc(int errorCode) { return Sjis("ホストの
 int ScriptTestHost::IntObjParam(std::string_view objName, int index, ObjectAccess mode, std::int64_t& value) {
   events.push_back(std::string(objName) + (mode == ObjectAccess::Read ? ":read:" : ":write:") +
                    std::to_string(index));
-  if (mode == ObjectAccess::Read) value = boundValue;
-  else boundValue = value;
+  if (mode == ObjectAccess::Read) {
+    value = boundValue;
+    if (onBoundRead) onBoundRead();
+  } else {
+    boundValue = value;
+  }
   return boundValue == 99 ? 7 : 0;
 }
 

@@ -6,6 +6,8 @@
 //   function Counter:Integer;                1, 2, 3, ... (shows how often it ran)
 //   function Half(X:Real):Real;              X / 2
 //   function Echo(S:String;N:Integer):String;  its name and arguments as "ECHO:S=s/N=n"
+// and, when a test declares it, with `onDeclare` set:
+//   function Declare(Line:String):Integer;   hands Line to `onDeclare`, returns 0
 // Other procedures are recorded in `events` as "NAME:Index"; other functions fail with -1.
 
 #include "tools/script/ScriptHost.h"
@@ -43,6 +45,8 @@ public:
   int processMessagesCalls = 0;
   std::int64_t counter = 0;
   std::function<void()> onProcessMessages; // e.g. a stop trigger
+  std::function<void(const std::string&)> onDeclare; // e.g. adds a constant to the interpreter
+  std::function<void()> onBoundRead;                  // called when a host-bound variable is read
   std::string inputBoxAnswer;              // empty: the dialog is cancelled
   std::int64_t messageBoxAnswer = 1;
   std::int64_t boundValue = 0;             // the value of the host-bound INTEGER variables
