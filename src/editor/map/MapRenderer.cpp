@@ -3,33 +3,17 @@
 #include "document/StageDocument.h"
 #include "editor/pattern/PatternImage.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 
 namespace zt {
 namespace {
 
-// The text sizes of the map: 8 and 5 points at 96 dots per inch, in pixels
-// so that screen and file pictures agree.
-constexpr int kFontPixels = 11;
-constexpr int kMiniFontPixels = 7;
-
-QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 bool Drawable(TileCode code) { return code >= 1 && code <= kLastTileCode; }
 
 } // namespace
 
-MapRenderer::TextFont MapRenderer::TextFont::Bold(int pixels) {
-  QFont font;
-  font.setBold(true);
-  font.setPixelSize(pixels);
-  return {font, QFontMetrics(font).ascent()};
-}
-
 MapRenderer::MapRenderer(const StageDocument& doc, const PatternImage& pattern)
-    : doc_(doc), pattern_(pattern), buttonFace_(Qt::lightGray), font_(TextFont::Bold(kFontPixels)),
-      miniFont_(TextFont::Bold(kMiniFontPixels)) {}
+    : doc_(doc), pattern_(pattern), buttonFace_(Qt::lightGray) {}
 
 void MapRenderer::SetOptions(const MapViewOptions& options) { options_ = options; }
 
@@ -72,18 +56,8 @@ void MapRenderer::DrawTileAt(QPainter& painter, const ViewGeometry& view, TileCo
   painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 
   const bool mini = view.chipSize != kFullChipSize;
-  if (options_.viewNum && !mini) DrawText(painter, target.topLeft(), QString(QChar(TileCodeToChar(code))), font_);
-  const std::string_view mark = TileMark(code);
-  if (options_.viewInfo && !mark.empty()) {
-    if (mini) DrawText(painter, target.topLeft(), Utf8(mark), miniFont_);
-    else DrawText(painter, target.topLeft() + QPoint(0, 15), Utf8(mark), font_);
-  }
-}
-
-void MapRenderer::DrawText(QPainter& painter, QPoint topLeft, const QString& text, const TextFont& font) const {
-  painter.setFont(font.font);
-  painter.setPen(ColourFromConfig(options_.fontColor));
-  painter.drawText(topLeft.x(), topLeft.y() + font.ascent, text);
+  text_.DrawCharacter(painter, target.topLeft(), code, mini, options_);
+  text_.DrawMark(painter, target.topLeft(), code, mini, options_);
 }
 
 void MapRenderer::ClearFootprint(QPainter& painter, const ViewGeometry& view, TileCode code, int x, int y) const {

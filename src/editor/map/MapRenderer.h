@@ -5,6 +5,7 @@
 
 #include "editor/core/ViewGeometry.h"
 #include "editor/map/MapViewOptions.h"
+#include "editor/map/TileText.h"
 
 #include <QColor>
 #include <QFont>
@@ -44,20 +45,13 @@ class MapRenderer {
   QImage RenderStage() const;
 
  private:
-  struct TextFont {
-    QFont font;
-    int ascent; // text is placed by its top-left corner
-    static TextFont Bold(int pixels);
-  };
-  void DrawText(QPainter& painter, QPoint topLeft, const QString& text, const TextFont& font) const;
   QColor Background() const;
 
   const StageDocument& doc_;
   const PatternImage& pattern_;
   MapViewOptions options_;
   QColor buttonFace_;
-  TextFont font_;
-  TextFont miniFont_;
+  TileText text_;
 };
 
 } // namespace zt

@@ -4,7 +4,6 @@
 #include "editor/map/MapView.h"
 #include "editor/pattern/PatternImage.h"
 #include "editor/windows/FrameShape.h"
-#include "editor/windows/PaletteMark.h"
 #include "editor/windows/PictureBox.h"
 #include "editor/windows/WindowToggle.h"
 
@@ -76,7 +75,7 @@ void ToolWindow::DrawPalette() {
     painter.drawImage(QRect(slot, QSize(kSlotSize, kSlotSize)), pattern_.raw(),
                       QRect(cell.x, cell.y, cell.width, cell.height));
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    DrawPaletteMark(painter, slot, tile, options);
+    tileText_.DrawMark(painter, slot, tile, options.mini, options);
   }
   painter.end();
   // The column count may have changed: the highlight moves with its tile.

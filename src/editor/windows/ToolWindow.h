@@ -5,6 +5,7 @@
 // view; the palette follows every selection the view announces.
 
 #include "document/TileCode.h"
+#include "editor/map/TileText.h"
 
 #include <QImage>
 #include <QWidget>
@@ -57,6 +58,7 @@ class ToolWindow : public QWidget {
   const PatternImage& pattern_;
   MapView& view_;
   QImage picture_;
+  TileText tileText_;
   int lastColumn_;
   PictureBox* timg_;
   FrameShape* selected_;
