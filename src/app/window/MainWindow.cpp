@@ -119,6 +119,10 @@ void MainWindow::FormCreate(SplashWindow& splash) {
   autoRefresh_ = new AutoRefresh(*commands_, [this] { RedrawMap(); }, this);
   mapEdit_ = new MapEditCommands(doc_, *mapPage_, pattern_, *dialogs_, this);
   accessories_ = new AccessoryWindows(*this);
+  // The dialogs are made once, now: the options dialog shows the settings
+  // as they were at start-up until its first OK.
+  CreateOptionsDialog();
+  about_ = new AboutBox(this);
   BindCommands();
   BindEditCommands();
   accessories_->BindCommands();
@@ -289,10 +293,7 @@ void MainWindow::BindCommands() {
   for (const Command command : stages) c.action(command)->setEnabled(false);
 
   bind(Command::E1, [this] { ShowOptions(); });
-  bind(Command::About1, [this] {
-    if (!about_) about_ = new AboutBox(this);
-    about_->Present();
-  });
+  bind(Command::About1, [this] { about_->Present(); });
 }
 
 void MainWindow::BindEditCommands() {
@@ -317,22 +318,21 @@ void MainWindow::BindEditCommands() {
   c.action(Command::Undo)->setEnabled(edit.canUndo());
 }
 
-void MainWindow::ShowOptions() {
-  if (!options_) {
-    OptionsDialog::Services services;
-    services.mainWindowPosition = [this] { return pos(); };
-    options_ = new OptionsDialog(config_, std::move(services), this);
-    connect(options_, &OptionsDialog::TextMapColourChanged, this,
-            [this](bool coloured) { textMapPage_->SetColouring(coloured); });
-    connect(options_, &OptionsDialog::SettingsApplied, this, [this](bool chipSizeChanged) {
-      UpdateTitle();
-      ApplyStayOnTop();
-      pages_->SetTabSide(config_.Read(keys::kTabPosition));
-      ApplyViewOptions(chipSizeChanged);
-    });
-  }
-  options_->Present();
+void MainWindow::CreateOptionsDialog() {
+  OptionsDialog::Services services;
+  services.mainWindowPosition = [this] { return pos(); };
+  options_ = new OptionsDialog(config_, std::move(services), this);
+  connect(options_, &OptionsDialog::TextMapColourChanged, this,
+          [this](bool coloured) { textMapPage_->SetColouring(coloured); });
+  connect(options_, &OptionsDialog::SettingsApplied, this, [this](bool chipSizeChanged) {
+    UpdateTitle();
+    ApplyStayOnTop();
+    pages_->SetTabSide(config_.Read(keys::kTabPosition));
+    ApplyViewOptions(chipSizeChanged);
+  });
 }
+
+void MainWindow::ShowOptions() { options_->Present(); }
 
 void MainWindow::ApplyViewOptions(bool chipSizeChanged) {
   MapView& view = mapPage_->view();

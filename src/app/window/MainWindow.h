@@ -121,6 +121,7 @@ class MainWindow : public QMainWindow {
   void BuildSelectorBar();
   void BindCommands();
   void BindEditCommands();
+  void CreateOptionsDialog();
   void BuildRecentFilesMenu();
   void BuildLinksMenu();
   void PlaceWindow();
