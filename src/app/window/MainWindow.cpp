@@ -60,6 +60,7 @@
 #include <QUrl>
 
 #include <cstdio>
+#include <utility>
 
 namespace zt {
 
@@ -563,7 +564,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (commandLineFile_.empty()) return;
-  const std::string path = commandLineFile_;
+  // Opened once: reading it again each time the window comes back (after
+  // being minimised, say) would throw away the edits made since.
+  const std::string path = std::exchange(commandLineFile_, std::string());
   // Let the window appear before a long read starts.
   QTimer::singleShot(0, this, [this, path] { RunCommand([this, path] { fileCommands_->OpenByExtension(path); }); });
 }

@@ -7,6 +7,7 @@
 #include "app/window/PageControl.h"
 #include "app/window/StatusLine.h"
 #include "editor/map/MapPage.h"
+#include "formats/ProjectFile.h"
 #include "formats/TextFile.h"
 
 #include <QAction>
@@ -232,6 +233,32 @@ TEST_F(MainWindowTest, TitleFollowsTheModifiedFlag) {
   config->Write(keys::kTitleFilename, false);
   w.document().SetModified(false);
   EXPECT_EQ(w.windowTitle().toStdString(), "Zarno Tool++ - * 無題"); // kept as it was
+}
+
+} // namespace
+} // namespace zt::test
+
+namespace zt::test {
+namespace {
+
+TEST_F(MainWindowTest, TheCommandLineFileOpensOnceTheWindowShows) {
+  StageDocument page;
+  page.ApplyDefaults();
+  page.stageType = StageType::FourStage;
+  page.stages[0].at(7, 7) = 27;
+  WriteTextLines(home.file("start.zpp"), ProjectLines(page));
+  MainWindow& w = Window();
+  w.OpenWhenShown(home.file("start.zpp"));
+  w.show();
+  QApplication::processEvents();
+  EXPECT_EQ(w.document().documentName, home.file("start.zpp"));
+  EXPECT_EQ(w.document().stages[0].at(7, 7), 27);
+
+  w.document().stages[0].at(7, 7) = 0; // an edit, then the window hides and shows again
+  w.hide();
+  w.show();
+  QApplication::processEvents();
+  EXPECT_EQ(w.document().stages[0].at(7, 7), 0);
 }
 
 } // namespace
