@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QPlainTextEdit>
 #include <QSpinBox>
 
 namespace zt::test {
@@ -117,9 +118,17 @@ TEST_F(EditorWindowsTest, ClosingStoresThePanels) {
   EXPECT_TRUE(stored.Read(keys::kShowPositionWindow));
 }
 
-TEST_F(EditorWindowsTest, TheConsoleOpensFromTheEditMenu) {
+TEST_F(EditorWindowsTest, AConsoleScriptDrawsIntoTheShownStage) {
   window->commands().action(Command::N28)->trigger();
-  EXPECT_TRUE(window->accessories().console().isVisible());
+  console::ScriptConsole& console = window->accessories().console();
+  EXPECT_TRUE(console.isVisible());
+  window->mapPage().ScrollTo(0, 0);
+  const QImage before = window->mapPage().view().backBuffer().copy(0, 0, 64, 32);
+  console.memo1().setPlainText("begin\n  SetMapValue(1, 0, stage1, 'a');\n  Display\nend\n");
+  console.Button1Click();
+  EXPECT_EQ(window->document().GetCell(1, 0), 27);
+  EXPECT_TRUE(window->document().modified());
+  EXPECT_NE(window->mapPage().view().backBuffer().copy(0, 0, 64, 32), before) << "Display redrew the map";
 }
 
 TEST_F(EditorWindowsTest, TheWorldMapCommandFollowsTheType) {
