@@ -19,28 +19,45 @@
 namespace zt {
 
 AccessoryWindows::AccessoryWindows(MainWindow& window) : QObject(&window), window_(window) {
-  StageDocument& doc = window.document();
+  bookmarks_ = new Sioriwin(window.document(), window.mapPage(), window.dialogs(),
+                            *window.commands().action(Command::AddSiori), &window);
+  window.addDockWidget(Qt::LeftDockWidgetArea, bookmarks_);
+  connect(bookmarks_, &Sioriwin::wentToBookmark, this, &AccessoryWindows::StageChanged);
+}
+
+void AccessoryWindows::CreateToolWindow() {
+  toolWindow_ = new ToolWindow(window_.document(), window_.pattern(), window_.mapPage().view(), &window_);
+}
+
+void AccessoryWindows::CreateCoordinateDialog() {
+  coordinates_ = new CoordinateDialog(window_.document(), window_.dialogs(), &window_);
+}
+
+void AccessoryWindows::CreateConsole() {
+  MainWindow& window = window_;
   MapPage& page = window.mapPage();
-  toolWindow_ = new ToolWindow(doc, window.pattern(), page.view(), &window);
-  overview_ = new OverviewWindow(doc, page, &window);
-  coordinates_ = new CoordinateDialog(doc, window.dialogs(), &window);
+  console_ = new console::ScriptConsole(
+      window.document(), {[&window] { window.RedrawMap(); }, [&page](int x, int y) { page.ScrollTo(x, y); }},
+      &window);
+}
+
+void AccessoryWindows::CreateWorldMapEditor() {
+  MainWindow& window = window_;
   worldMap_ = new WorldMapEditor(
-      doc, window.pattern(), window.worldPicture(),
+      window.document(), window.pattern(), window.worldPicture(),
       [&window] {
         return window.config().Read(keys::kHtmlDir) +
                Utf8FromShiftJis(window.document().Text(ParamId::filename_chizu));
       },
       window.dialogs(), &window);
-  bookmarks_ = new Sioriwin(doc, page, window.dialogs(), *window.commands().action(Command::AddSiori), &window);
-  window.addDockWidget(Qt::LeftDockWidgetArea, bookmarks_);
-  console_ = new console::ScriptConsole(
-      doc, {[&window] { window.RedrawMap(); }, [&page](int x, int y) { page.ScrollTo(x, y); }}, &window);
+}
 
+void AccessoryWindows::CreateOverview() {
+  overview_ = new OverviewWindow(window_.document(), window_.mapPage(), &window_);
   // Every single-cell write shows in the overview while it is open.
-  doc.onCellWritten = [this](int x, int y, TileCode code) {
+  window_.document().onCellWritten = [this](int x, int y, TileCode code) {
     if (overview_->isVisible()) overview_->OverviewCell(x, y, code);
   };
-  connect(bookmarks_, &Sioriwin::wentToBookmark, this, &AccessoryWindows::StageChanged);
 }
 
 AccessoryWindows::~AccessoryWindows() {
@@ -98,7 +115,7 @@ void AccessoryWindows::PatternReloaded() {
 }
 
 void AccessoryWindows::ViewOptionsChanged() {
-  if (!window_.document().loaded) return;
+  if (!window_.document().loaded || !toolWindow_) return;
   toolWindow_->DrawPalette();
   if (overview_->isVisible()) overview_->MoveViewport();
 }
@@ -111,7 +128,7 @@ void AccessoryWindows::BookmarksChanged() { bookmarks_->ReloadFromDocument(); }
 
 void AccessoryWindows::ApplyStayOnTop() {
   // The tool window's setting takes effect only while a document is loaded.
-  if (window_.document().loaded) toolWindow_->SetStayOnTop(window_.config().Read(keys::kStayTopToolWindow));
+  if (window_.document().loaded && toolWindow_) toolWindow_->SetStayOnTop(window_.config().Read(keys::kStayTopToolWindow));
 }
 
 void AccessoryWindows::StopScript() { console_->StopScript(); }

@@ -21,9 +21,17 @@ class ScriptConsole;
 class AccessoryWindows : public QObject {
   Q_OBJECT
  public:
+  // Makes the bookmarks panel, a dock of the main window; the windows come
+  // afterwards, one by one, in the order the main window makes its windows.
   explicit AccessoryWindows(MainWindow& window);
   // The windows go before the main window's pages, which they watch.
   ~AccessoryWindows() override;
+
+  void CreateToolWindow();
+  void CreateCoordinateDialog();
+  void CreateConsole();
+  void CreateWorldMapEditor();
+  void CreateOverview();
 
   void BindCommands();
   // The bookmarks panel as it was at the last exit.
@@ -49,12 +57,12 @@ class AccessoryWindows : public QObject {
 
  private:
   MainWindow& window_;
-  ToolWindow* toolWindow_;
-  OverviewWindow* overview_;
-  CoordinateDialog* coordinates_;
-  WorldMapEditor* worldMap_;
-  Sioriwin* bookmarks_;
-  console::ScriptConsole* console_;
+  ToolWindow* toolWindow_ = nullptr;
+  OverviewWindow* overview_ = nullptr;
+  CoordinateDialog* coordinates_ = nullptr;
+  WorldMapEditor* worldMap_ = nullptr;
+  Sioriwin* bookmarks_ = nullptr;
+  console::ScriptConsole* console_ = nullptr;
 };
 
 } // namespace zt

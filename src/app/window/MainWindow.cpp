@@ -76,7 +76,6 @@ MainWindow::MainWindow(AppConfig& config, WindowServices services, QWidget* pare
   try {
     status_ = new StatusLine(this);
     messages_ = new MessagePanel(this);
-    password_ = new PasswordDialog(this);
     if (services.dialogs) {
       dialogs_ = services.dialogs;
     } else {
@@ -90,6 +89,8 @@ MainWindow::MainWindow(AppConfig& config, WindowServices services, QWidget* pare
       files_ = ownFiles_.get();
     }
     FormCreate(splash);
+    splash.hide();
+    CreateWindows();
   } catch (const std::exception& e) {
     // The rest of the construction is skipped; the splash goes with this scope.
     QMessageBox::critical(this, QString::fromUtf8(kProductName), QString::fromUtf8(e.what()));
@@ -118,15 +119,8 @@ void MainWindow::FormCreate(SplashWindow& splash) {
   BuildDocks();
   BuildSelectorBar();
   autoRefresh_ = new AutoRefresh(*commands_, [this] { RedrawMap(); }, this);
-  mapEdit_ = new MapEditCommands(doc_, *mapPage_, pattern_, *dialogs_, this);
   accessories_ = new AccessoryWindows(*this);
-  // The dialogs are made once, now: the options dialog shows the settings
-  // as they were at start-up until its first OK.
-  CreateOptionsDialog();
-  about_ = new AboutBox(this);
   BindCommands();
-  BindEditCommands();
-  accessories_->BindCommands();
   commands_->BuildMenusAndToolbars();
   const bool draggable = config_.Read(keys::kAllowDrag);
   commands_->action(Command::FixTool)->setChecked(!draggable);
@@ -160,6 +154,23 @@ void MainWindow::FormCreate(SplashWindow& splash) {
   messages_->setVisible(config_.Read(keys::kMessagePanel));
   gauge(100);
   UpdateTitle();
+}
+
+void MainWindow::CreateWindows() {
+  // Every other window is made once, now, in this order; the options dialog
+  // therefore shows the settings as they were at start-up until its first OK.
+  if (ownFiles_) static_cast<QtFilePicker&>(*ownFiles_).CreateChooser();
+  accessories_->CreateToolWindow();
+  accessories_->CreateCoordinateDialog();
+  CreateOptionsDialog();
+  about_ = new AboutBox(this);
+  mapEdit_ = new MapEditCommands(doc_, *mapPage_, pattern_, *dialogs_, this); // with the clipboard view
+  accessories_->CreateConsole();
+  password_ = new PasswordDialog(this);
+  accessories_->CreateWorldMapEditor();
+  accessories_->CreateOverview();
+  BindEditCommands();
+  accessories_->BindCommands();
 }
 
 void MainWindow::BuildPages() {

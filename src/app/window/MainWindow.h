@@ -116,6 +116,7 @@ class MainWindow : public QMainWindow {
 
  private:
   void FormCreate(SplashWindow& splash);
+  void CreateWindows();
   void BuildPages();
   void BuildDocks();
   void BuildSelectorBar();

@@ -38,9 +38,13 @@ std::optional<FileChoice> QtFilePicker::OpenFile(const FileDialogRequest& reques
 
 std::optional<FileChoice> QtFilePicker::SaveFile(const FileDialogRequest& request) { return Run(request, true); }
 
+void QtFilePicker::CreateChooser() {
+  if (!chooser_) chooser_ = new PatternChooserDialog(dialogs_, parent_);
+}
+
 std::optional<std::string> QtFilePicker::ChoosePattern(const std::string& imageFolder) {
-  PatternChooserDialog chooser(dialogs_, parent_);
-  return chooser.ChoosePattern(imageFolder);
+  CreateChooser();
+  return chooser_->ChoosePattern(imageFolder);
 }
 
 } // namespace zt
