@@ -51,4 +51,19 @@ inline const QColor kNight{24, 24, 56};
 inline const QColor kSlate{80, 88, 128};
 inline const QColor kSlateLight{120, 128, 168};
 
+// The colours of numbered things (pipes, world-map stages): 1 green,
+// 2 blue, 3 red, 4 purple.
+struct ColourTrio {
+  QColor main, light, dark;
+};
+
+inline ColourTrio NumberColours(int number) {
+  switch (number) {
+    case 2: return {kBlue, kBlueLight, kBlueDark};
+    case 3: return {kRed, kRedLight, kRedDark};
+    case 4: return {kPurple, kPurpleLight, kNight};
+    default: return {kGreen, kGreenLight, kGreenDark};
+  }
+}
+
 } // namespace zt::art

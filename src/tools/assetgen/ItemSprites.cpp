@@ -91,19 +91,6 @@ void Grenade(PixelPainter& p) {
   p.ClearEllipse(21, 5, 3, 3);
 }
 
-struct PipeColours {
-  QColor main, light, dark;
-};
-
-PipeColours PipeColoursOf(int number) {
-  switch (number) {
-    case 2: return {kBlue, kBlueLight, kBlueDark};
-    case 3: return {kRed, kRedLight, kRedDark};
-    case 4: return {kPurple, kPurpleLight, kNight};
-    default: return {kGreen, kGreenLight, kGreenDark};
-  }
-}
-
 } // namespace
 
 void DrawCoin(PixelPainter& p) {
@@ -143,7 +130,7 @@ void DrawFireBar(PixelPainter& p) {
 }
 
 void DrawLinkPipe(PixelPainter& p, int number) {
-  const PipeColours c = PipeColoursOf(number);
+  const ColourTrio c = NumberColours(number);
   p.Fill(5, 13, 54, 19, c.main);
   p.Fill(9, 13, 5, 19, c.light);
   p.Fill(50, 13, 5, 19, c.dark);

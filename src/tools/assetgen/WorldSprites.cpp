@@ -16,19 +16,6 @@ void SmallStar(PixelPainter& p, int x, int y) {
             kYellow);
 }
 
-struct Trio {
-  QColor main, light, dark;
-};
-
-Trio NumberColours(int number) {
-  switch (number) {
-    case 2: return {kBlue, kBlueLight, kBlueDark};
-    case 3: return {kRed, kRedLight, kRedDark};
-    case 4: return {kPurple, kPurpleLight, kNight};
-    default: return {kGreen, kGreenLight, kGreenDark};
-  }
-}
-
 } // namespace
 
 void DrawRelayPoint(PixelPainter& p) {
@@ -51,7 +38,7 @@ void DrawRoad(PixelPainter& p, bool vertical) {
 }
 
 void DrawStageMarker(PixelPainter& p, int number) {
-  const Trio c = NumberColours(4 - number); // stage 1 red, 2 blue, 3 green
+  const ColourTrio c = NumberColours(4 - number); // stage 1 red, 2 blue, 3 green
   p.Ellipse(3, 6, 26, 24, c.dark);
   p.Ellipse(3, 3, 26, 24, c.main);
   p.Ellipse(7, 6, 8, 5, c.light);
@@ -147,7 +134,7 @@ void DrawGuide(PixelPainter& p) {
 }
 
 void DrawWorldPipe(PixelPainter& p, int number) {
-  const Trio c = NumberColours(number);
+  const ColourTrio c = NumberColours(number);
   p.Fill(7, 15, 18, 16, c.main);
   p.Fill(9, 15, 3, 16, c.light);
   p.Fill(21, 15, 3, 16, c.dark);
