@@ -4,6 +4,13 @@
 
 namespace zt {
 
+int HexDigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
 std::optional<std::int32_t> ParseInteger(std::string_view text) {
   std::size_t pos = 0;
   while (pos < text.size() && text[pos] == ' ') ++pos;
@@ -17,11 +24,8 @@ std::optional<std::int32_t> ParseInteger(std::string_view text) {
   std::uint64_t value = 0;
   for (; pos < text.size(); ++pos) {
     const char c = text[pos];
-    int digit;
-    if (c >= '0' && c <= '9') digit = c - '0';
-    else if (hex && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-    else if (hex && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-    else return std::nullopt;
+    const int digit = hex ? HexDigitValue(c) : (c >= '0' && c <= '9' ? c - '0' : -1);
+    if (digit < 0) return std::nullopt;
     value = value * (hex ? 16u : 10u) + static_cast<std::uint64_t>(digit);
     if (value > limit) return std::nullopt;
   }

@@ -11,6 +11,9 @@ namespace zt {
 
 std::optional<std::int32_t> ParseInteger(std::string_view text);
 
+// The value of a hexadecimal digit (either case), or -1 for any other character.
+int HexDigitValue(char c);
+
 // The message for text that is not an integer: "'text' は整数ではありません"
 // (UTF-8; the text is converted from Shift-JIS).
 std::string NotAnIntegerMessage(std::string_view text);

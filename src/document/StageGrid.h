@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 namespace zt {
 
@@ -38,5 +39,10 @@ class ColumnMajorGrid {
 using StageGrid = ColumnMajorGrid<TileCode, kStageWidth, kStageHeight>;
 // Declared 16 x 11; only the 15 x 9 part is read, written, drawn and edited.
 using WorldMapGrid = ColumnMajorGrid<WorldCode, 16, 11>;
+
+// Row y of a stage as its map characters, one per column.
+std::string StageRowText(const StageGrid& grid, int y);
+// Row y of the used world-map part as its characters.
+std::string WorldRowText(const WorldMapGrid& grid, int y);
 
 } // namespace zt

@@ -34,6 +34,10 @@ TileCode TileCodeFromChar(std::string_view text) {
   return text.size() == 1 ? TileCodeFromChar(text[0]) : kUnknownTile;
 }
 
+TileCode TileCodeAt(std::string_view row, std::size_t i) {
+  return i < row.size() ? TileCodeFromChar(row[i]) : kUnknownTile;
+}
+
 char WorldCodeToChar(WorldCode code) { return code <= kLastWorldCode ? kWorldChars[code] : '.'; }
 
 WorldCode WorldCodeFromChar(char c) { return kWorldByChar[static_cast<unsigned char>(c)]; }
@@ -41,5 +45,7 @@ WorldCode WorldCodeFromChar(char c) { return kWorldByChar[static_cast<unsigned c
 WorldCode WorldCodeFromChar(std::string_view text) {
   return text.size() == 1 ? WorldCodeFromChar(text[0]) : WorldCode{0};
 }
+
+WorldCode WorldCodeAt(std::string_view row, std::size_t i) { return i < row.size() ? WorldCodeFromChar(row[i]) : 0; }
 
 } // namespace zt

@@ -20,11 +20,15 @@ char TileCodeToChar(TileCode code);
 // Code of a one-character text; 255 for anything else ("0", "", "AB", ...).
 TileCode TileCodeFromChar(std::string_view text);
 TileCode TileCodeFromChar(char c);
+// Code of character i of a map row; 255 beyond the end of the row.
+TileCode TileCodeAt(std::string_view row, std::size_t i);
 
 // World-map character of a code; "." for a code outside 0..20.
 char WorldCodeToChar(WorldCode code);
 // Code of a one-character text; 0 (the empty cell) for anything else.
 WorldCode WorldCodeFromChar(std::string_view text);
 WorldCode WorldCodeFromChar(char c);
+// Code of character i of a world-map row; 0 beyond the end of the row.
+WorldCode WorldCodeAt(std::string_view row, std::size_t i);
 
 } // namespace zt

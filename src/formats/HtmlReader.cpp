@@ -7,17 +7,16 @@
 #include "formats/HeaderFooter.h"
 #include "formats/KanjiConversion.h"
 #include "formats/PageParameters.h"
+#include "formats/PageTemplate.h"
 #include "formats/PathText.h"
 #include "formats/TextFile.h"
 
-#include <array>
 
 namespace zt {
 namespace {
 
 using P = ParamId;
 
-constexpr std::array<const char*, 4> kStageSuffix = {"", "-s", "-t", "-f"};
 
 void ReadParameter(PageParameters& page, StageDocument& doc, ParamId id) {
   const GameParameter& p = Parameter(id);
@@ -29,7 +28,7 @@ void ReadWorldRows(PageParameters& page, StageDocument& doc) {
   for (int y = 0; y < kWorldHeight; ++y) {
     const std::string row = page.GetParamText("chizu-" + std::to_string(y));
     for (int x = 0; x < kWorldWidth; ++x)
-      doc.world.at(x, y) = x < static_cast<int>(row.size()) ? WorldCodeFromChar(row[static_cast<std::size_t>(x)]) : 0;
+      doc.world.at(x, y) = WorldCodeAt(row, static_cast<std::size_t>(x));
   }
 }
 
@@ -102,15 +101,10 @@ void CheckImages(StageDocument& doc, const std::string& pagePath, FileContext& c
 
 void ReadStageRows(PageParameters& page, StageDocument& doc, int stage) {
   doc.currentStage = stage;
-  const std::string suffix = kStageSuffix[static_cast<std::size_t>(stage)];
   for (int part = 0; part < 3; ++part) {
     for (int y = 0; y < kStageHeight; ++y) {
-      const std::string row = page.GetParamText("map" + std::to_string(part) + "-" + std::to_string(y) + suffix);
-      for (int i = 0; i < 60; ++i) {
-        const TileCode code = i < static_cast<int>(row.size()) ? TileCodeFromChar(row[static_cast<std::size_t>(i)])
-                                                               : kUnknownTile;
-        doc.SetCell(part * 60 + i, y, code);
-      }
+      const std::string row = page.GetParamText(StageRowParamName(stage, part, y));
+      for (int i = 0; i < 60; ++i) doc.SetCell(part * 60 + i, y, TileCodeAt(row, static_cast<std::size_t>(i)));
     }
   }
 }

@@ -89,22 +89,18 @@ class PageBuilder {
   }
 
   void AddStageRows(int stage, int part) {
-    static constexpr const char* kSuffix[] = {"", "-s", "-t", "-f"};
     for (int y = 0; y < kStageHeight; ++y) {
       std::string row(60, '.');
       for (int i = 0; i < 60; ++i) row[static_cast<std::size_t>(i)] = CellChar(stage, part * 60 + i, y);
       if (options_.mapPrint && row.find_first_not_of('.') == std::string::npos) continue;
-      lines_.push_back("<PARAM NAME=\"map" + std::to_string(part) + "-" + std::to_string(y) + kSuffix[stage] +
-                       "\" " + (y < 10 ? " " : "") + "VALUE=\"" + row + "\">");
+      lines_.push_back("<PARAM NAME=\"" + StageRowParamName(stage, part, y) + "\" " + (y < 10 ? " " : "") + "VALUE=\"" +
+                       row + "\">");
     }
   }
 
   void AddWorldRows() {
-    for (int y = 0; y < kWorldHeight; ++y) {
-      std::string row(kWorldWidth, '.');
-      for (int x = 0; x < kWorldWidth; ++x) row[static_cast<std::size_t>(x)] = WorldCodeToChar(doc_.world.at(x, y));
-      lines_.push_back("<PARAM NAME=\"chizu-" + std::to_string(y) + "\"  VALUE=\"" + row + "\">");
-    }
+    for (int y = 0; y < kWorldHeight; ++y)
+      lines_.push_back("<PARAM NAME=\"chizu-" + std::to_string(y) + "\"  VALUE=\"" + WorldRowText(doc_.world, y) + "\">");
   }
 
   const StageDocument& doc_;

@@ -3,30 +3,13 @@
 #include "document/IntegerText.h"
 #include "document/ShiftJisText.h"
 #include "formats/FileError.h"
+#include "formats/PathText.h"
 
 namespace zt {
 namespace {
 
 constexpr std::string_view kTagStart = "<PARAM NAME=\"";
 constexpr int kMaxEscapes = 201;
-
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-    if (x != y) return false;
-  }
-  return true;
-}
-
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
 
 // Calls `found(name)` for every `<PARAM NAME="` + name + `"` of the line that
 // starts on a character boundary.
@@ -115,8 +98,8 @@ std::string DecodeParamEscapes(std::string_view value) {
     const std::size_t rel = FindShiftJis(std::string_view(text).substr(from), "\\'");
     if (rel == std::string_view::npos) break;
     const std::size_t at = from + rel;
-    const int high = at + 2 < text.size() ? HexDigit(text[at + 2]) : -1;
-    const int low = at + 3 < text.size() ? HexDigit(text[at + 3]) : -1;
+    const int high = at + 2 < text.size() ? HexDigitValue(text[at + 2]) : -1;
+    const int low = at + 3 < text.size() ? HexDigitValue(text[at + 3]) : -1;
     if (high < 0 || low < 0) {
       from = at + 2; // not an escape: keep it and look further on
       continue;

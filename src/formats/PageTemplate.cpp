@@ -495,4 +495,9 @@ constexpr TemplateLine kTemplate[] = {
 
 std::span<const TemplateLine> PageTemplate() { return kTemplate; }
 
+std::string StageRowParamName(int stage, int part, int y) {
+  static constexpr const char* kSuffix[] = {"", "-s", "-t", "-f"};
+  return "map" + std::to_string(part) + "-" + std::to_string(y) + kSuffix[stage];
+}
+
 } // namespace zt

@@ -5,6 +5,7 @@
 #include "document/GameParameter.h"
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace zt {
@@ -39,5 +40,9 @@ struct TemplateLine {
 };
 
 std::span<const TemplateLine> PageTemplate();
+
+// Name of the PARAM that holds row y of one 60-column part of a stage:
+// "map" part "-" y and the stage's suffix ("", "-s", "-t", "-f").
+std::string StageRowParamName(int stage, int part, int y);
 
 } // namespace zt

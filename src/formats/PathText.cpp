@@ -15,6 +15,8 @@ std::size_t ExtStart(std::string_view path) {
   return dot == std::string_view::npos || dot < NameStart(path) ? path.size() : dot;
 }
 
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
 } // namespace
 
 std::string ExtractFileExt(std::string_view path) { return std::string(path.substr(ExtStart(path))); }
@@ -29,19 +31,21 @@ std::string ExtractFileDir(std::string_view path) { return std::string(path.subs
 
 std::string ToLowerAscii(std::string_view text) {
   std::string lower(text);
-  for (char& c : lower)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  for (char& c : lower) c = LowerAscii(c);
   return lower;
+}
+
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+  return true;
 }
 
 bool FileExists(const std::string& path) {
   struct stat info{};
   return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
-
-} // namespace zt
-
-namespace zt {
 
 bool IsProjectPath(std::string_view path) {
   const std::string ext = ExtractFileExt(path);

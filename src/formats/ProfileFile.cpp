@@ -24,8 +24,6 @@ std::optional<std::string_view> SectionOf(std::string_view line) {
   return Trim(t.substr(1, close - 1));
 }
 
-bool SameName(std::string_view a, std::string_view b) { return ToLowerAscii(a) == ToLowerAscii(b); }
-
 // Splits "key=value"; nullopt for lines without "=" and for comments.
 std::optional<std::pair<std::string_view, std::string_view>> KeyValueOf(std::string_view line) {
   const std::string_view t = Trim(line);
@@ -58,11 +56,11 @@ std::optional<std::string> ProfileFile::Read(std::string_view section, std::stri
   bool inSection = false;
   for (const std::string& line : lines_) {
     if (const auto name = SectionOf(line)) {
-      inSection = SameName(*name, section);
+      inSection = EqualsIgnoringAsciiCase(*name, section);
       continue;
     }
     if (!inSection) continue;
-    if (const auto kv = KeyValueOf(line); kv && SameName(kv->first, key)) return Unquote(kv->second);
+    if (const auto kv = KeyValueOf(line); kv && EqualsIgnoringAsciiCase(kv->first, key)) return Unquote(kv->second);
   }
   return std::nullopt;
 }
@@ -75,7 +73,7 @@ void ProfileFile::Write(std::string_view section, std::string_view key, std::str
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     if (const auto name = SectionOf(lines_[i])) {
       if (inSection) break;
-      inSection = SameName(*name, section);
+      inSection = EqualsIgnoringAsciiCase(*name, section);
       if (inSection) {
         sectionFound = true;
         sectionEnd = i + 1;
@@ -83,7 +81,7 @@ void ProfileFile::Write(std::string_view section, std::string_view key, std::str
       continue;
     }
     if (!inSection) continue;
-    if (const auto kv = KeyValueOf(lines_[i]); kv && SameName(kv->first, key)) {
+    if (const auto kv = KeyValueOf(lines_[i]); kv && EqualsIgnoringAsciiCase(kv->first, key)) {
       lines_[i] = entry;
       return;
     }

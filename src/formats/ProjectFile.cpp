@@ -270,11 +270,7 @@ ReadOutcome ReadCmd(StageDocument& doc, const std::string& path) {
       char key[16];
       std::snprintf(key, sizeof key, "map%d-%02d", part, row);
       const std::string text = file.Read("stage1", key).value_or("");
-      for (int i = 0; i < 60; ++i) {
-        const TileCode code =
-            i < static_cast<int>(text.size()) ? TileCodeFromChar(text[static_cast<std::size_t>(i)]) : kUnknownTile;
-        doc.SetCell(part * 60 + i, row, code);
-      }
+      for (int i = 0; i < 60; ++i) doc.SetCell(part * 60 + i, row, TileCodeAt(text, static_cast<std::size_t>(i)));
     }
   }
   doc.loaded = true;

@@ -34,28 +34,10 @@ class FileDescriptor {
   int fd_;
 };
 
-} // namespace
-
-std::string ReadFileBytes(const std::string& path) {
-  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (file.get() < 0) Fail("ファイルを開けません:", path, errno);
-  std::string bytes;
-  char buffer[65536];
-  for (;;) {
-    const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      Fail("ファイルを読めません:", path, errno);
-    }
-    if (got == 0) break;
-    bytes.append(buffer, static_cast<std::size_t>(got));
-  }
-  return bytes;
-}
-
-std::vector<std::string> ReadTextLines(const std::string& path) { return SplitLines(ReadFileBytes(path)); }
-
-void WriteFileAtomically(const std::string& path, std::string_view bytes) {
+// Writes `bytes` to a new temporary file beside `path`, with the mode an
+// ordinary new file gets, and returns its name. Leaves no temporary file
+// behind when it fails.
+std::string WriteTemporaryBeside(const std::string& path, std::string_view bytes) {
   std::string temp = path + ".XXXXXX";
   FileDescriptor file(::mkstemp(temp.data()));
   if (file.get() < 0) Fail("ファイルを作成できません:", path, errno);
@@ -80,7 +62,37 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
   }
   if (::fsync(file.get()) != 0) failAndRemove(errno);
   if (::close(file.release()) != 0) failAndRemove(errno);
-  if (::rename(temp.c_str(), path.c_str()) != 0) failAndRemove(errno);
+  return temp;
+}
+
+} // namespace
+
+std::string ReadFileBytes(const std::string& path) {
+  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (file.get() < 0) Fail("ファイルを開けません:", path, errno);
+  std::string bytes;
+  char buffer[65536];
+  for (;;) {
+    const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      Fail("ファイルを読めません:", path, errno);
+    }
+    if (got == 0) break;
+    bytes.append(buffer, static_cast<std::size_t>(got));
+  }
+  return bytes;
+}
+
+std::vector<std::string> ReadTextLines(const std::string& path) { return SplitLines(ReadFileBytes(path)); }
+
+void WriteFileAtomically(const std::string& path, std::string_view bytes) {
+  const std::string temp = WriteTemporaryBeside(path, bytes);
+  if (::rename(temp.c_str(), path.c_str()) != 0) {
+    const int error = errno;
+    ::unlink(temp.c_str());
+    Fail("ファイルに書き込めません:", path, error);
+  }
 }
 
 std::string JoinLinesCrLf(const std::vector<std::string>& lines) {
@@ -99,35 +111,18 @@ void WriteTextLines(const std::string& path, const std::vector<std::string>& lin
   WriteFileAtomically(path, JoinLinesCrLf(lines));
 }
 
-} // namespace zt
-
-namespace zt {
-
 bool CopyFileNoOverwrite(const std::string& from, const std::string& to) {
-  std::string bytes;
+  // Write a complete temporary copy, then link it in place: link() refuses
+  // an existing target, so nothing is ever overwritten.
+  std::string temp;
   try {
-    bytes = ReadFileBytes(from);
+    temp = WriteTemporaryBeside(to, ReadFileBytes(from));
   } catch (const FileError&) {
     return false;
   }
-  // Write a complete temporary copy, then link it in place: link() refuses
-  // an existing target, so nothing is ever overwritten.
-  std::string temp = to + ".XXXXXX";
-  FileDescriptor file(::mkstemp(temp.data()));
-  if (file.get() < 0) return false;
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  ::fchmod(file.get(), 0666 & ~mask);
-  bool ok = true;
-  for (std::size_t done = 0; ok && done < bytes.size();) {
-    const ssize_t put = ::write(file.get(), bytes.data() + done, bytes.size() - done);
-    if (put < 0 && errno == EINTR) continue;
-    ok = put > 0;
-    if (ok) done += static_cast<std::size_t>(put);
-  }
-  ok = ok && ::close(file.release()) == 0 && ::link(temp.c_str(), to.c_str()) == 0;
+  const bool linked = ::link(temp.c_str(), to.c_str()) == 0;
   ::unlink(temp.c_str());
-  return ok;
+  return linked;
 }
 
 } // namespace zt

@@ -29,8 +29,7 @@ std::optional<TextMapError> CommitTextMap(StageDocument& doc, const std::vector<
     }
     const std::string& line = lines[static_cast<std::size_t>(y)];
     for (int x = 0; x < kStageWidth; ++x) {
-      const TileCode code =
-          x < static_cast<int>(line.size()) ? TileCodeFromChar(line[static_cast<std::size_t>(x)]) : kUnknownTile;
+      const TileCode code = TileCodeAt(line, static_cast<std::size_t>(x));
       if (doc.GetCell(x, y) != code) {
         anyChange = true;
         doc.SetCell(x, y, code);

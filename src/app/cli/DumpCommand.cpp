@@ -34,20 +34,12 @@ nlohmann::json DocumentJson(const StageDocument& doc, const std::vector<std::str
   nlohmann::json stages = nlohmann::json::array();
   for (const StageGrid& grid : doc.stages) {
     nlohmann::json rows = nlohmann::json::array();
-    for (int y = 0; y < kStageHeight; ++y) {
-      std::string row(kStageWidth, '.');
-      for (int x = 0; x < kStageWidth; ++x) row[static_cast<std::size_t>(x)] = TileCodeToChar(grid.at(x, y));
-      rows.push_back(row);
-    }
+    for (int y = 0; y < kStageHeight; ++y) rows.push_back(StageRowText(grid, y));
     stages.push_back(rows);
   }
   out["stages"] = stages;
   nlohmann::json world = nlohmann::json::array();
-  for (int y = 0; y < kWorldHeight; ++y) {
-    std::string row(kWorldWidth, '.');
-    for (int x = 0; x < kWorldWidth; ++x) row[static_cast<std::size_t>(x)] = WorldCodeToChar(doc.world.at(x, y));
-    world.push_back(row);
-  }
+  for (int y = 0; y < kWorldHeight; ++y) world.push_back(WorldRowText(doc.world, y));
   out["world"] = world;
   nlohmann::json params = nlohmann::json::object();
   for (const GameParameter& p : AllParameters()) {

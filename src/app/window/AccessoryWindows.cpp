@@ -2,9 +2,8 @@
 
 #include "app/config/AppConfig.h"
 #include "app/window/CommandTable.h"
+#include "app/window/DocumentSetup.h"
 #include "app/window/MainWindow.h"
-#include "document/Cp932Codec.h"
-#include "document/ParameterCatalogue.h"
 #include "editor/map/MapPage.h"
 #include "editor/map/MapView.h"
 #include "editor/windows/CoordinateDialog.h"
@@ -45,11 +44,7 @@ void AccessoryWindows::CreateWorldMapEditor() {
   MainWindow& window = window_;
   worldMap_ = new WorldMapEditor(
       window.document(), window.pattern(), window.worldPicture(),
-      [&window] {
-        return window.config().Read(keys::kHtmlDir) +
-               Utf8FromShiftJis(window.document().Text(ParamId::filename_chizu));
-      },
-      window.dialogs(), &window);
+      [&window] { return window.documentSetup().WorldMapPicturePath(); }, window.dialogs(), &window);
 }
 
 void AccessoryWindows::CreateOverview() {

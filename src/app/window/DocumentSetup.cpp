@@ -26,9 +26,11 @@ std::string DocumentSetup::ImagePath(const std::string& sjisName) const {
   return window_.config().Read(keys::kHtmlDir) + Utf8FromShiftJis(sjisName);
 }
 
-void DocumentSetup::LoadWorldMapPicture() {
-  zt::LoadWorldMapPicture(window_.worldPicture(), ImagePath(window_.document().Text(ParamId::filename_chizu)));
+std::string DocumentSetup::WorldMapPicturePath() const {
+  return ImagePath(window_.document().Text(ParamId::filename_chizu));
 }
+
+void DocumentSetup::LoadWorldMapPicture() { zt::LoadWorldMapPicture(window_.worldPicture(), WorldMapPicturePath()); }
 
 void DocumentSetup::LoadPatternPicture() {
   StageDocument& doc = window_.document();
@@ -107,7 +109,7 @@ std::vector<std::string> DocumentSetup::RelatedFilePaths() const {
   for (const ParamId id : {ParamId::filename_pattern, ParamId::filename_title, ParamId::filename_ending,
                            ParamId::filename_gameover})
     paths.push_back(ImagePath(doc.Text(id)));
-  if (doc.stageType == StageType::MapStage) paths.push_back(ImagePath(doc.Text(ParamId::filename_chizu)));
+  if (doc.stageType == StageType::MapStage) paths.push_back(WorldMapPicturePath());
   return paths;
 }
 

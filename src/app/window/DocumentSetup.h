@@ -23,6 +23,8 @@ class DocumentSetup {
   void GoStartingPlace();
   void FillRelatedFiles();
   std::vector<std::string> RelatedFilePaths() const;
+  // Where the document's world-map picture is: in the HTML folder.
+  std::string WorldMapPicturePath() const;
 
  private:
   std::string ImagePath(const std::string& sjisName) const;

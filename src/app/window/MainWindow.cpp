@@ -124,8 +124,7 @@ void MainWindow::FormCreate(SplashWindow& splash) {
   commands_->BuildMenusAndToolbars();
   const bool draggable = config_.Read(keys::kAllowDrag);
   commands_->action(Command::FixTool)->setChecked(!draggable);
-  for (QToolBar* toolbar : commands_->toolbars()) toolbar->setMovable(draggable);
-  commands_->selectorBar()->setMovable(draggable);
+  SetToolbarsMovable(draggable);
   commands_->selectorBar()->addWidget(stageSelector_);
   commands_->selectorBar()->addWidget(tileSelector_);
   gauge(23);
@@ -291,8 +290,7 @@ void MainWindow::BindCommands() {
   bind(Command::R2, [this] { documentSetup_->ReloadPattern(); });
   bind(Command::FixTool, [this] {
     const bool draggable = !commands_->action(Command::FixTool)->isChecked();
-    for (QToolBar* toolbar : commands_->toolbars()) toolbar->setMovable(draggable);
-    commands_->selectorBar()->setMovable(draggable);
+    SetToolbarsMovable(draggable);
     config_.Write(keys::kAllowDrag, draggable);
   });
 
@@ -360,7 +358,12 @@ void MainWindow::ApplyViewOptions(bool chipSizeChanged) {
   options.ugokuyukaView = config_.Read(keys::kPlatformView);
   options.nuritubushi = config_.Read(keys::kFillEverywhere);
   view.SetOptions(options);
-  if (accessories_) accessories_->ViewOptionsChanged();
+  accessories_->ViewOptionsChanged();
+}
+
+void MainWindow::SetToolbarsMovable(bool movable) {
+  for (QToolBar* toolbar : commands_->toolbars()) toolbar->setMovable(movable);
+  commands_->selectorBar()->setMovable(movable);
 }
 
 void MainWindow::BuildRecentFilesMenu() {
@@ -414,7 +417,7 @@ void MainWindow::PlaceWindow() {
 }
 
 void MainWindow::ApplyStayOnTop() {
-  if (accessories_) accessories_->ApplyStayOnTop();
+  accessories_->ApplyStayOnTop();
   const bool onTop = config_.Read(keys::kStayTop);
   if (onTop == bool(windowFlags() & Qt::WindowStaysOnTopHint)) return;
   const bool wasVisible = isVisible();

@@ -125,6 +125,7 @@ class MainWindow : public QMainWindow {
   void CreateOptionsDialog();
   void BuildRecentFilesMenu();
   void BuildLinksMenu();
+  void SetToolbarsMovable(bool movable);
   void PlaceWindow();
   void ApplyStayOnTop();
   void ApplyViewOptions(bool chipSizeChanged);

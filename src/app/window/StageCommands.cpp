@@ -38,15 +38,19 @@ void StageCommands::SetSelectorItems(int count) {
   selector.setCurrentIndex(0);
 }
 
+void StageCommands::ShowStageType(StageType type) {
+  EnableFor(type);
+  window_.hooks().EnableSettings(type);
+  SetSelectorItems(type == StageType::OneStage ? 1 : 4);
+}
+
 void StageCommands::NewDocument(StageType type) {
   StageDocument& doc = window_.document();
   doc.ClearGrids();
   doc.ApplyDefaults();
   doc.currentStage = 0;
   doc.stageType = type;
-  EnableFor(type);
-  window_.hooks().EnableSettings(type);
-  SetSelectorItems(type == StageType::OneStage ? 1 : 4);
+  ShowStageType(type);
   window_.commands().action(Command::SelSt1)->setChecked(true);
   doc.SetStageBackground(0, {0, 255, 255});
   window_.RecolourPattern();
@@ -61,9 +65,7 @@ void StageCommands::NewDocument(StageType type) {
 void StageCommands::ConvertType(StageType type) {
   StageDocument& doc = window_.document();
   doc.stageType = type;
-  EnableFor(type);
-  SetSelectorItems(type == StageType::OneStage ? 1 : 4);
-  window_.hooks().EnableSettings(type);
+  ShowStageType(type);
   if (type != StageType::OneStage) {
     QComboBox& selector = window_.stageSelector();
     const QSignalBlocker quiet(selector);

@@ -24,6 +24,8 @@ class StageCommands {
  private:
   // The check mark and the selector item of a stage.
   void ShowChosen(int index);
+  // Commands, settings and stage selector as a document of the type has them.
+  void ShowStageType(StageType type);
 
   MainWindow& window_;
 };

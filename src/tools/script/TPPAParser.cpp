@@ -1,10 +1,12 @@
 #include "tools/script/TPPAParser.h"
 
+#include "document/IntegerText.h"
+
 namespace zt::script {
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsHexDigit(char c) { return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+bool IsHexDigit(char c) { return HexDigitValue(c) >= 0; }
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
 bool IsExponentLetter(char c) { return c == 'e' || c == 'E'; }
 

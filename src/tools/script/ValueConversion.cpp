@@ -1,18 +1,13 @@
 #include "tools/script/ValueConversion.h"
 
+#include "document/IntegerText.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 
 namespace zt::script {
 namespace {
-
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -39,7 +34,7 @@ std::optional<std::int64_t> ReadInteger(std::string_view text) {
   if (hex) {
     if (text.size() - pos > 16) return std::nullopt;
     for (; pos < text.size(); ++pos) {
-      const int digit = HexDigit(text[pos]);
+      const int digit = HexDigitValue(text[pos]);
       if (digit < 0) return std::nullopt;
       magnitude = magnitude * 16 + static_cast<std::uint64_t>(digit);
     }
@@ -150,7 +145,7 @@ std::string ParseStringLiteral(std::string_view tokenText) {
     int code = 0;
     std::size_t count = 0;
     for (; count < digits.size() && count < 3; ++count) {
-      const int digit = base == 16 ? HexDigit(digits[count]) : (IsDigit(digits[count]) ? digits[count] - '0' : -1);
+      const int digit = base == 16 ? HexDigitValue(digits[count]) : (IsDigit(digits[count]) ? digits[count] - '0' : -1);
       if (digit < 0) break;
       code = code * base + digit;
     }
